@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Prepares the Wine test environment in STATE_DIR: a prefix of its own (never
+# the user's), an Xvfb display and one persistent wineserver for the run.
+set -eu
+state=$(realpath -m "$1")
+mkdir -p "$state"
+export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+"$(dirname "$0")/stop.sh" "$state" || true
+
+: >"$state/display"
+setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  3>"$state/display" >"$state/xvfb.log" 2>&1 </dev/null &
+echo $! >"$state/xvfb.pid"
+for _ in $(seq 100); do [[ -s "$state/display" ]] && break; sleep 0.1; done
+[[ -s "$state/display" ]] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$state/display")"
+
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  echo "creating Wine prefix $WINEPREFIX"
+  wineboot -i >"$state/wineboot.log" 2>&1
+fi
+setsid wineserver -p >/dev/null 2>&1 </dev/null &
+# Starts the server's session once, so later test processes start fast.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+echo "Wine ready: prefix $WINEPREFIX, display $DISPLAY"

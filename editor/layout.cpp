@@ -1,0 +1,17 @@
+#include "editor/layout.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace quill {
+
+const ControlDesign& DesignOf(std::string_view name) {
+    for (const auto& control : kFormControls) {
+        if (control.name == name) {
+            return control;
+        }
+    }
+    throw std::out_of_range("no control named " + std::string(name));
+}
+
+}  // namespace quill

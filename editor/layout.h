@@ -1,0 +1,120 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "appearance/color_text.h"
+
+namespace quill {
+
+// The window's design: every control with its place, size, colours and
+// font, as it is when created. Both toolkit realisations create the controls
+// from this one table. Places and sizes are in twips (15 to a pixel at 96
+// DPI) from the top-left corner of the client area.
+
+enum class ControlKind { Label, Swatch, CheckBox, ComboBox, CommandButton, PictureBox, Line };
+enum class TextAlign { Left, Center };
+
+inline constexpr std::uint8_t kDefaultCharset = 1;
+inline constexpr std::uint8_t kShiftJisCharset = 128;
+
+struct FontDesign {
+    std::u16string_view face;  // empty: the window font
+    float points = 0;
+    bool bold = false;
+    std::uint8_t charset = kDefaultCharset;
+};
+
+struct FormDesign {
+    std::u16string_view caption;
+    int clientWidth;  // twips
+    int clientHeight;
+    FontDesign font;
+};
+
+struct ControlDesign {
+    std::string_view name;  // control arrays: "lbl(0)" .. "lbl(4)"
+    ControlKind kind;
+    std::u16string_view caption;
+    int left, top, width, height;  // a Line runs from (left, top) to (left + width, top + height)
+    Color back, fore;              // a Line uses fore only
+    FontDesign font;
+    TextAlign align = TextAlign::Left;
+    bool border = false;   // thin single-line border
+    bool enabled = true;
+    int tabIndex = -1;     // keyboard focus order; -1: not in it
+    int stackRank = -1;    // overlapping labels, 0 the front one; -1: no overlap
+};
+
+inline constexpr std::u16string_view kFormCaption = u"Registry editor for Quillmar";
+
+inline constexpr FormDesign kFormDesign{kFormCaption, 4335, 5730, {u"Arial Narrow", 9}};
+
+namespace design {
+inline constexpr FontDesign kWindowFont{};
+inline constexpr FontDesign kArial825{u"Arial", 8.25f};
+inline constexpr FontDesign kPreviewFont{u"Arial", 9, true};
+inline constexpr FontDesign kGothic{u"ＭＳ Ｐゴシック", 9, false, kShiftJisCharset};
+inline constexpr Color kHighlightBack = Rgb(128, 128, 255);
+inline constexpr Color kGrey = Rgb(128, 128, 128);
+inline constexpr Color kRed = Rgb(255, 0, 0);
+inline constexpr Color kBg = kSysWindowBackground;
+inline constexpr Color kFg = kSysWindowText;
+inline constexpr Color kFace = kSysButtonFace;
+inline constexpr Color kText = kSysButtonText;
+using enum ControlKind;
+using enum TextAlign;
+}  // namespace design
+
+// clang-format off
+inline constexpr std::array<ControlDesign, 34> kFormControls{{
+    // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack
+    {"fontCmb",                  design::ComboBox, u"",                                120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
+    {"ckBold",                   design::CheckBox, u"Bold",                            120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
+    {"ckPoint8",                 design::CheckBox, u"8 Point",                        1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
+    {"ckPoint9",                 design::CheckBox, u"9 Point",                        2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
+    {"ckPoint10",                design::CheckBox, u"10 Point",                       3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
+    {"ActiveTitleBar",           design::Swatch,   u"",                                120,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActivePic",                design::PictureBox, u"",                              400,  960, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  1},
+    {"GradientActiveTitlebar",   design::Swatch,   u"",                               3960,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActiveTitle",              design::Swatch,   u"",                                120, 1290,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(0)",                   design::Label,    u"Active titlebar text color",      435, 1335, 2415, 255, design::kFace, design::kText, design::kArial825},
+    {"InactiveTitlebar",         design::Swatch,   u"",                                120, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactivePic",              design::PictureBox, u"",                              400, 1800, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  2},
+    {"GradientInactiveTitlebar", design::Swatch,   u"",                               3960, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactiveTitle",            design::Swatch,   u"",                                120, 2130,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(1)",                   design::Label,    u"Inactive titlebar text color",    435, 2175, 2295, 255, design::kFace, design::kText, design::kArial825},
+    {"Line3",                    design::Line,     u"",                                  0, 2485, 4320,   0, design::kGrey, design::kGrey, design::kWindowFont},
+    {"Line4",                    design::Line,     u"",                                  0, 2500, 4320,   0, kWhite,        kWhite,        design::kWindowFont},
+    {"menuCmb",                  design::ComboBox, u"",                                120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
+    {"MenuBarColor",             design::Swatch,   u"",                                120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"MenuBar",                  design::Label,    u"  Menu          Menu",            405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
+    {"MenuHilight",              design::Label,    u"Menu",                           2520, 3120,  735, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
+    {"Label6",                   design::Label,    u"Menu",                           2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
+    {"MenuHighlightColor",       design::Swatch,   u"",                                120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(2)",                   design::Label,    u"Menu highlight color",            435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Menu",                     design::Label,    u"Menu",                           2520, 3600, 1215, 255, design::kHighlightBack, kWhite, design::kWindowFont, design::Center, true, true, -1, 4},
+    {"MenuColor",                design::Swatch,   u"",                                120, 3765,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(3)",                   design::Label,    u"Menu background color",           435, 3795, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Label7",                   design::Label,    u"Menu",                           2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
+    {"MenuTextColor",            design::Swatch,   u"",                                120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(4)",                   design::Label,    u"Menu text color",                 435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"btnApply",                 design::CommandButton, u"Apply",                      120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0},
+    {"Command2",                 design::CommandButton, u"Cancel",                    1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4},
+    {"Command1",                 design::CommandButton, u"XP Default",                3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
+    {"Label1",                   design::Label,    u"Click Apply to finish your settings.  These settings are reflected after reboot or sign out/in. ",
+                                                                                       120, 5160, 4095, 495, design::kFace, design::kRed, design::kArial825},
+}};
+// clang-format on
+
+// The ten colour swatches, in the order of their colour values' reads.
+inline constexpr std::array<std::string_view, 10> kSwatchNames{
+    "MenuBarColor",  "MenuHighlightColor", "MenuColor",   "MenuTextColor",
+    "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle",
+    "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"};
+
+// The design of the control with this name; throws std::out_of_range if none.
+const ControlDesign& DesignOf(std::string_view name);
+
+}  // namespace quill

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs everything the builds and tests need on Debian 12, as root.
+# Idempotent: when every package is already there it only checks and returns.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest libgtest-dev
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine32:i386 fonts-wine xvfb xauth
+  fonts-liberation fonts-ipafont-gothic
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  missing+=(wine32:i386)
+fi
+
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
