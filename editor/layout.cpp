@@ -14,4 +14,8 @@ const ControlDesign& DesignOf(std::string_view name) {
     throw std::out_of_range("no control named " + std::string(name));
 }
 
+int ControlIdOf(std::string_view name) {
+    return kFirstControlId + static_cast<int>(&DesignOf(name) - kFormControls.data());
+}
+
 }  // namespace quill

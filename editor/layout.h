@@ -117,4 +117,9 @@ inline constexpr std::array<std::string_view, 10> kSwatchNames{
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);
 
+// The Windows control identifier of a control: 1000 + its row in the table.
+// Tests outside the process find the controls by it.
+inline constexpr int kFirstControlId = 1000;
+int ControlIdOf(std::string_view name);
+
 }  // namespace quill
