@@ -1,0 +1,13 @@
+# The release package: a zip with the 32-bit program, the README and the
+# licence, named after the one version that project() defines.
+if(TARGET quillmar-appearance)
+  install(TARGETS quillmar-appearance RUNTIME DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME quillmar-appearance)
+  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+  set(CPACK_SYSTEM_NAME win32)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+endif()
