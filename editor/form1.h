@@ -14,7 +14,7 @@
 namespace quill {
 
 class Form1 final : public EventSink {
-public:
+  public:
     Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec);
     ~Form1() override;
     Form1(const Form1&) = delete;
@@ -26,6 +26,11 @@ public:
 
     // Routes a control's event to its handler. Errors pass to the caller.
     void OnEvent(std::string_view control, ControlEvent event) override;
+
+  private:
+    Toolkit& toolkit_;
+    RegistryStore& store_;
+    const AnsiCodec& codec_;
 };
 
 }  // namespace quill
