@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic
+  clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
 missing=()
