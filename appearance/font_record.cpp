@@ -1,1 +1,91 @@
-// (to be written)
+#include "appearance/font_record.h"
+
+namespace quill {
+
+namespace {
+
+std::uint8_t ByteAt(std::span<const std::uint8_t> record, std::size_t index) {
+    return index < record.size() ? record[index] : 0;
+}
+
+// The face name's UTF-16LE bytes from offset 28, then zeros to the end of
+// the record, whatever its length: a long name is cut where the record ends.
+void WriteFaceName(FontRecord& record, std::u16string_view face) {
+    std::size_t nameByte = 0;
+    const std::size_t nameBytes = face.size() * 2;
+    for (std::size_t i = kFaceNameOffset; i < record.size(); ++i, ++nameByte) {
+        if (nameByte >= nameBytes) {
+            record[i] = 0;
+            continue;
+        }
+        const char16_t unit = face[nameByte / 2];
+        record[i] = static_cast<std::uint8_t>(nameByte % 2 == 0 ? unit & 0xFF : unit >> 8);
+    }
+}
+
+PatchResult CheckPatch(const FontRecord& record, std::u16string_view face) {
+    if (record.size() < kMinPatchableRecord)
+        return PatchResult::RecordTooShort;
+    return CheckFaceName(face);
+}
+
+}  // namespace
+
+std::u16string DecodeFaceName(std::span<const std::uint8_t> record) {
+    std::u16string face;
+    for (std::size_t i = kFaceNameOffset; i + 1 < record.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(record[i] | (record[i + 1] << 8));
+        if (unit != u'\0')
+            face.push_back(unit);  // every NUL goes, not only the first
+    }
+    return face;
+}
+
+bool DecodeBold(std::span<const std::uint8_t> record) {
+    return ByteAt(record, 16) == kBoldLow;
+}
+
+int DecodePointSize(std::span<const std::uint8_t> record) {
+    switch (ByteAt(record, 0)) {
+        case kHeight10Point:
+            return 10;
+        case kHeight8Point:
+            return 8;
+        default:
+            return 9;
+    }
+}
+
+PatchResult CheckFaceName(std::u16string_view face) {
+    if (face.empty())
+        return PatchResult::EmptyFaceName;
+    if (face.size() > kMaxFaceNameLength)
+        return PatchResult::FaceNameTooLong;
+    return PatchResult::Ok;
+}
+
+PatchResult PatchCaptionRecord(FontRecord& record, std::optional<int> pointSize, bool bold,
+                               std::u16string_view face) {
+    if (const PatchResult check = CheckPatch(record, face); check != PatchResult::Ok)
+        return check;
+    if (pointSize == 8) {
+        record[0] = kHeight8Point;
+    } else if (pointSize == 9) {
+        record[0] = kHeight9Point;
+    } else if (pointSize == 10) {
+        record[0] = kHeight10Point;
+    }
+    record[16] = bold ? kBoldLow : kNormalLow;
+    record[17] = bold ? kBoldHigh : kNormalHigh;
+    WriteFaceName(record, face);
+    return PatchResult::Ok;
+}
+
+PatchResult PatchMenuRecord(FontRecord& record, std::u16string_view face) {
+    if (const PatchResult check = CheckPatch(record, face); check != PatchResult::Ok)
+        return check;
+    WriteFaceName(record, face);
+    return PatchResult::Ok;
+}
+
+}  // namespace quill
