@@ -1,15 +1,20 @@
 #pragma once
 
-// The editor window. (Sketch of the public face that the Windows program
-// uses; the editor's implementation fills in the rest.)
+// The editor window. It holds the whole edit in its controls and four
+// window-level fields; every operation of the program is one of its members.
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "appearance/color_text.h"
 #include "appearance/font_record.h"
 #include "editor/toolkit.h"
+#include "preview/menu_imitation.h"
 #include "store/registry_access.h"
 #include "store/registry_store.h"
 #include "store/text_codec.h"
+#include "store/variant.h"
 
 namespace quill {
 
@@ -21,16 +26,107 @@ class Form1 final : public EventSink {
     Form1& operator=(const Form1&) = delete;
 
     // Start-up: fills every control from the settings store and paints the
-    // previews. Runs once, before the window is first shown.
+    // previews. Runs once, before the window is first shown; writes nothing.
     void Form_Load();
 
     // Routes a control's event to its handler. Errors pass to the caller.
     void OnEvent(std::string_view control, ControlEvent event) override;
 
+    // The settings store, below HKEY_CURRENT_USER for reads.
+    Variant GetRegistryValue(std::u16string_view sKeyName, std::u16string_view ValueName,
+                             const Variant& DefaultValue = Missing{});
+    bool SetRegistryValue(KeyHandle hKey, std::u16string_view KeyName,
+                          std::u16string_view ValueName, const Variant& value);
+
+    // The window's own operations (public so that tests can drive them).
+    void SplitColor(Color c);
+    std::u16string ColorToText(const Label& swatch);
+    void DrawTitlebarPreview(Color startColor, Color endColor, PictureBox& target) noexcept;
+    void SetSwatchFromText(Label& swatch, std::u16string_view text);
+    void PickColor(Label& target) noexcept;
+    void SetPreviewFontSize(std::int16_t size);
+
+    // Window-level fields: the font records read at start-up, patched by
+    // Apply, and the components that SplitColor hands back.
+    FontRecord CaptionFontBytes;
+    FontRecord MenuFontBytes;
+    std::int32_t Red = 0;
+    std::int32_t Green = 0;
+    std::int32_t Blue = 0;
+
   private:
+    // Handlers, one per control event.
+    void btnApply_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void fontCmb_Click();
+    void menuCmb_Click();
+    void ckBold_Click();
+    void SetApplyFlag();  // any mouse press on the bold or point-size boxes
+    void ckPoint8_MouseUp();
+    void ckPoint9_MouseUp();
+    void ckPoint10_MouseUp();
+    void ActiveTitleBar_Click();
+    void GradientActiveTitlebar_Click();
+    void ActiveTitle_Click();
+    void InactiveTitlebar_Click();
+    void GradientInactiveTitlebar_Click();
+    void InactiveTitle_Click();
+    void MenuBarColor_Click();
+    void MenuColor_Click();
+    void MenuHighlightColor_Click();
+    void MenuTextColor_Click();
+
+    // Start-up's reads, made safe against what the store holds.
+    FontRecord ReadFontRecord(std::u16string_view valueName, FontRole role);
+    std::u16string ReadColorText(std::u16string_view valueName);
+    void ReadSwatch(Label& swatch, std::u16string_view valueName);
+
+    void PointSizeInterlock(CheckBox& box, CheckBox& other1, CheckBox& other2, std::int16_t size);
+    void RepaintActive();
+    void RepaintInactive();
+    // The colour a label shows for a colour integer: a system-colour
+    // reference resolved to the desktop's current colour.
+    Color ShownColor(Color c) const;
+    bool ApplyCanPatchRecords() const;
+    void PatchCaptionFont();
+    void PatchMenuFont();
+
     Toolkit& toolkit_;
-    RegistryStore& store_;
-    const AnsiCodec& codec_;
+    RegistryAccess registry_;
+
+  public:
+    // The controls, by their names.
+    ComboBox& fontCmb;
+    ComboBox& menuCmb;
+    CheckBox& ckBold;
+    CheckBox& ckPoint8;
+    CheckBox& ckPoint9;
+    CheckBox& ckPoint10;
+    Label& ActiveTitleBar;
+    Label& GradientActiveTitlebar;
+    Label& ActiveTitle;
+    Label& InactiveTitlebar;
+    Label& GradientInactiveTitlebar;
+    Label& InactiveTitle;
+    Label& MenuBarColor;
+    Label& MenuHighlightColor;
+    Label& MenuColor;
+    Label& MenuTextColor;
+    PictureBox& ActivePic;
+    PictureBox& InactivePic;
+    Label& MenuBar;
+    Label& MenuHilight;
+    Label& Label6;
+    Label& Label7;
+    Label& Menu;
+    CommandButton& btnApply;
+    CommandButton& Command1;
+    CommandButton& Command2;
+    ColorDialog& CommonDialog;
+
+  private:
+    MenuImitation menu_;
 };
 
 }  // namespace quill

@@ -1,0 +1,81 @@
+#include <optional>
+
+#include "appearance/scheme_table.h"
+#include "editor/form1.h"
+
+namespace quill {
+
+namespace {
+
+constexpr std::u16string_view kApplied = u"Yes!";
+constexpr std::u16string_view kApplyFailed = u"Failed!";
+
+}  // namespace
+
+void Form1::btnApply_Click() {
+    // A face name or record that cannot be patched would otherwise stop the
+    // pass half way: refuse before anything is written.
+    if (!ApplyCanPatchRecords()) {
+        toolkit_.Form().SetCaption(kApplyFailed);
+        return;
+    }
+    bool captionPatched = false;
+    for (const SchemeRow& row : kSchemeTable) {
+        bool written = false;
+        switch (row.source) {
+            case SchemeSource::FixedText:
+                written = SetRegistryValue(kHkeyCurrentUser, row.key, row.valueName,
+                                           std::u16string(row.fixedText));
+                break;
+            case SchemeSource::Swatch:
+                written = SetRegistryValue(kHkeyCurrentUser, row.key, row.valueName,
+                                           ColorToText(toolkit_.LabelNamed(row.swatch)));
+                break;
+            case SchemeSource::CaptionFont:
+                // Patched once, after every text row; SmCaptionFont gets the same bytes.
+                if (!captionPatched) {
+                    PatchCaptionFont();
+                    captionPatched = true;
+                }
+                written = SetRegistryValue(kHkeyCurrentUser, row.key, row.valueName,
+                                           ByteArrayRef(CaptionFontBytes));
+                break;
+            case SchemeSource::MenuFont:
+                PatchMenuFont();
+                written = SetRegistryValue(kHkeyCurrentUser, row.key, row.valueName,
+                                           ByteArrayRef(MenuFontBytes));
+                break;
+        }
+        if (!written) {
+            toolkit_.Form().SetCaption(kApplyFailed);
+            return;
+        }
+    }
+    toolkit_.Form().SetCaption(kApplied);
+}
+
+bool Form1::ApplyCanPatchRecords() const {
+    return CheckFaceName(fontCmb.Text()) == PatchResult::Ok &&
+           CheckFaceName(menuCmb.Text()) == PatchResult::Ok &&
+           CaptionFontBytes.size() >= kMinPatchableRecord &&
+           MenuFontBytes.size() >= kMinPatchableRecord;
+}
+
+void Form1::PatchCaptionFont() {
+    // The first checked size box wins; with none checked the height stays.
+    std::optional<int> pointSize;
+    if (ckPoint8.Value() == kChecked) {
+        pointSize = 8;
+    } else if (ckPoint9.Value() == kChecked) {
+        pointSize = 9;
+    } else if (ckPoint10.Value() == kChecked) {
+        pointSize = 10;
+    }
+    PatchCaptionRecord(CaptionFontBytes, pointSize, ckBold.Value() == kChecked, fontCmb.Text());
+}
+
+void Form1::PatchMenuFont() {
+    PatchMenuRecord(MenuFontBytes, menuCmb.Text());
+}
+
+}  // namespace quill

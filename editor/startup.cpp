@@ -1,0 +1,132 @@
+#include <variant>
+
+#include "appearance/scheme_table.h"
+#include "editor/form1.h"
+#include "store/app_error.h"
+
+namespace quill {
+
+namespace {
+
+constexpr std::u16string_view kTwoMenuItems = u"Menu\r\nMenu";
+
+// A stored type that the store operations do not handle counts as no value:
+// what the store holds must not keep the window from opening.
+Variant ReadOrEmpty(Form1& form, std::u16string_view key, std::u16string_view valueName) {
+    try {
+        return form.GetRegistryValue(key, valueName);
+    } catch (const AppError& error) {
+        if (error.Number() != kUnsupportedValueType) {
+            throw;
+        }
+        return Empty{};
+    }
+}
+
+}  // namespace
+
+void Form1::Form_Load() {
+    btnApply.SetEnabled(false);
+
+    CaptionFontBytes = ReadFontRecord(u"CaptionFont", FontRole::Caption);
+    const std::u16string captionFace = DecodeFaceName(CaptionFontBytes);
+    const bool captionBold = DecodeBold(CaptionFontBytes);
+    MenuFontBytes = ReadFontRecord(u"MenuFont", FontRole::Menu);
+    const std::u16string menuFace = DecodeFaceName(MenuFontBytes);
+
+    switch (DecodePointSize(CaptionFontBytes)) {
+        case 10:
+            ckPoint10.SetValue(kChecked);
+            ActivePic.SetFontSize(10);
+            InactivePic.SetFontSize(10);
+            break;
+        case 8:
+            ckPoint8.SetValue(kChecked);
+            ActivePic.SetFontSize(8);
+            InactivePic.SetFontSize(8);
+            break;
+        default:
+            ckPoint9.SetValue(kChecked);
+            ActivePic.SetFontSize(9);
+            InactivePic.SetFontSize(9);
+            break;
+    }
+
+    const Desktop& screen = toolkit_.Screen();
+    for (int i = 0; i < screen.FontCount(); ++i) {
+        const std::u16string face = screen.FontName(i);
+        fontCmb.AddItem(face);
+        menuCmb.AddItem(face);
+    }
+
+    ActivePic.SetFontName(captionFace);
+    InactivePic.SetFontName(captionFace);
+    fontCmb.SetText(captionFace);
+
+    ActivePic.SetFontBold(captionBold);
+    InactivePic.SetFontBold(captionBold);
+    // Checking the box runs the bold change at once, nested.
+    ckBold.SetValue(captionBold ? kChecked : kUnchecked);
+
+    SetMenuFace(menu_.ItemFirst(), menuFace);
+    menuCmb.SetText(menuFace);
+    Label7.SetCaption(kTwoMenuItems);
+
+    ReadSwatch(MenuBarColor, u"MenuBar");
+    CopyBarColor(MenuBarColor, menu_);
+    ReadSwatch(MenuHighlightColor, u"MenuHilight");
+    CopyHighlightColor(MenuHighlightColor, menu_);
+    ReadSwatch(MenuColor, u"Menu");
+    CopyMenuColor(MenuColor, menu_);
+    ReadSwatch(MenuTextColor, u"MenuText");
+    CopyTextColor(MenuTextColor, menu_);
+    ReadSwatch(ActiveTitleBar, u"ActiveTitle");
+    ReadSwatch(GradientActiveTitlebar, u"GradientActiveTitle");
+    ReadSwatch(ActiveTitle, u"TitleText");
+    ReadSwatch(InactiveTitlebar, u"InactiveTitle");
+    ReadSwatch(GradientInactiveTitlebar, u"GradientInactiveTitle");
+    ReadSwatch(InactiveTitle, u"InactiveTitleText");
+
+    RepaintActive();
+    RepaintInactive();
+}
+
+FontRecord Form1::ReadFontRecord(std::u16string_view valueName, FontRole role) {
+    // A record that is missing, not a byte array or too short to patch is
+    // replaced by the font the desktop uses now for the same role.
+    const Variant value = ReadOrEmpty(*this, kWindowMetricsKey, valueName);
+    if (const auto* bytes = std::get_if<ByteArray>(&value);
+        bytes && bytes->size() >= kMinPatchableRecord) {
+        return *bytes;
+    }
+    return toolkit_.Screen().CurrentFontRecord(role);
+}
+
+std::u16string Form1::ReadColorText(std::u16string_view valueName) {
+    // Only a text can be a colour text; anything else leaves the swatch as it is.
+    const Variant value = ReadOrEmpty(*this, kColorsKey, valueName);
+    if (const auto* text = std::get_if<std::u16string>(&value)) {
+        return *text;
+    }
+    return {};
+}
+
+void Form1::ReadSwatch(Label& swatch, std::u16string_view valueName) {
+    SetSwatchFromText(swatch, ReadColorText(valueName));
+}
+
+void Form1::SetSwatchFromText(Label& swatch, std::u16string_view text) {
+    if (const std::optional<Color> color = ParseColorText(text)) {
+        swatch.SetBackColor(*color);
+    }
+    // The previews draw their caption in the text-colour swatches' colours,
+    // whether or not the stored text was usable.
+    if (swatch.Name() == "ActiveTitle") {
+        ActivePic.SetForeColor(swatch.BackColor());
+    }
+    if (swatch.Name() == "InactiveTitle") {
+        InactivePic.SetForeColor(swatch.BackColor());
+    }
+}
+
+}  // namespace quill
