@@ -19,12 +19,29 @@ struct PixelRect {
 // fore colour, and how a line becomes filled pixel rectangles. A realisation
 // supplies only the two primitives at the bottom.
 //
-// A line of pen width w is stamped as w x w squares centred on the pixels of
-// the line (rounded to the nearest pixel), so a vertical line is one
-// rectangle w pixels wide, the centre column at round(x), covering
-// [round(x) - w/2, round(x) - w/2 + w).
+// Scale. A new surface is in pixel scale: ScaleWidth and ScaleHeight are the
+// inner size in pixels. SetScaleWidth(w) makes the inner width span w units
+// and leaves the vertical unit and ScaleHeight alone; a width of 0 (or not a
+// number) is ignored. A point (x, y) in the current units lies at pixel
+// (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in
+// double precision; pixel coordinate c is the left (top) edge of column
+// (row) c, so x = ScaleWidth is the right inner edge, just outside the last
+// column.
+//
+// Lines. Each end point is rounded to the nearest pixel, halves to even. A
+// line of pen width w is stamped as w x w squares, each covering
+// [p - w/2, p - w/2 + w) in both directions (integer w/2) around a pixel p of
+// the line; both end points are included. A vertical or horizontal line is
+// exactly one rectangle, so the vertical line at column X from row Y1 to Y2
+// fills [X - w/2, X - w/2 + w) x [Y1 - w/2, Y2 - w/2 + w). Any other line
+// stamps one square per step of its longer axis, the other coordinate
+// rounded with halves up. Every rectangle is clipped to the surface and
+// empty ones are skipped before FillPixels sees them.
+//
+// Text. DrawTextA hands the text to RenderText with the fore colour and
+// whether the background mode is transparent; the rectangle is in pixels.
 class ScaledSurface : public virtual PictureSurface {
-public:
+  public:
     ScaledSurface(int innerWidth, int innerHeight);
 
     int DrawWidth() const override { return drawWidth_; }
@@ -47,14 +64,16 @@ public:
     float ToPixelX(float x) const;
     float ToPixelY(float y) const;
 
-protected:
+  protected:
     // Fills the rectangle, already clipped to the surface and non-empty.
     virtual void FillPixels(const PixelRect& rect, Color color) = 0;
     // Draws the text in the surface's font and the given colour.
     virtual void RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
                             Color color, bool transparent) = 0;
 
-private:
+  private:
+    void FillClipped(PixelRect rect, Color color);
+
     int innerWidth_;
     int innerHeight_;
     int drawWidth_ = 1;
