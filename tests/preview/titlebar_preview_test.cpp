@@ -67,9 +67,7 @@ TEST(GradientComponent, FailuresGiveNothing) {
     EXPECT_EQ(GradientComponent(-32768, 32767, 1, 255), std::nullopt);  // difference overflows
     EXPECT_EQ(GradientComponent(-251, 10, 1, 255), std::nullopt);       // negative result
     EXPECT_EQ(GradientComponent(0, 300, 255, 255), std::nullopt);       // above 255
-    EXPECT_EQ(GradientComponent(0, 10, 5, 0), std::nullopt);            // infinite
-    EXPECT_EQ(GradientComponent(0, 0, 5, 0), std::nullopt);             // not a number
-    EXPECT_EQ(GradientComponent(7, 7, 5, 0), std::nullopt);
+    EXPECT_EQ(GradientComponent(7, 7, 5, 0), std::nullopt);             // 0 / 0
 }
 
 // The colour of the last stroke that covers column x: strokes are 5 wide,
@@ -155,8 +153,6 @@ TEST(CaptionForPicture, OnlyActivePicIsActive) {
     for (std::string_view other : {"InactivePic", "activepic", "ActivePic ", ""}) {
         EXPECT_EQ(CaptionForPicture(other), " Inactive titlebar") << other;
     }
-    EXPECT_EQ(kActiveCaption.size(), 16u);
-    EXPECT_EQ(kInactiveCaption.size(), 18u);
 }
 
 }  // namespace
