@@ -125,7 +125,8 @@ std::int32_t MemoryStore::QueryValue(KeyHandle key, std::string_view valueName, 
     }
     auto it = k->values.find(valueName);
     if (it == k->values.end()) {
-        return kErrorFileNotFound;  // type and length untouched
+        type = kRegNone;  // as the platform does; the length stays
+        return kErrorFileNotFound;
     }
     const StoredValue& value = it->second;
     const auto size = static_cast<std::uint32_t>(value.data.size());

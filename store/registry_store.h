@@ -40,7 +40,7 @@ inline constexpr std::int32_t kErrorMoreData = 234;
 //   the number of data bytes, and `type` the stored type; string data comes
 //   with its terminator (one NUL for types 1 and 2, two for type 7). When the
 //   buffer is too small the status is 234 and `length` holds the size needed.
-//   For a missing value the status is 2 and `type` is left as it was.
+//   For a missing value the status is 2 and `type` is set to 0 (REG_NONE).
 // - SetValue: for string types, a length that leaves out the terminator is
 //   extended by one when the byte right after the data is NUL, as the
 //   platform does.

@@ -108,13 +108,15 @@ TEST_P(StoreContract, ShortBufferReportsMoreDataAndTheSizeNeeded) {
     const RawQuery q = Query("Big", 1024);
     EXPECT_EQ(q.status, kErrorMoreData);
     EXPECT_EQ(q.length, 3000u);
+    EXPECT_EQ(q.type, kRegBinary);
     EXPECT_EQ(Query("Big", 3000).status, kErrorSuccess);
 }
 
-TEST_P(StoreContract, MissingValueFailsWithFileNotFoundAndLeavesTheType) {
+TEST_P(StoreContract, MissingValueFailsWithFileNotFoundAndTypeNone) {
     const RawQuery q = Query("NoSuchValue", 1024, 77);
     EXPECT_EQ(q.status, kErrorFileNotFound);
-    EXPECT_EQ(q.type, 77u);
+    EXPECT_EQ(q.type, kRegNone);
+    EXPECT_EQ(q.length, 1024u);
 }
 
 TEST_P(StoreContract, MissingKeyCannotBeOpened) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include "store/message_box.h"
+
+// windows.h maps MessageBox to MessageBoxA/W; this file names a class so.
+#undef MessageBox
+
+namespace quill::win32 {
+
+inline constexpr const wchar_t* kAppTitle = L"Registry editor for Quillmar";
+
+// Shows the program's own messages: OK only, no icon, the application's
+// title, owned by the main window once there is one.
+class MessageBox final : public MessageBoxPort {
+  public:
+    explicit MessageBox(HWND owner = nullptr) noexcept : owner_(owner) {}
+    void SetOwner(HWND owner) noexcept { owner_ = owner; }
+    void ShowMessage(std::u16string_view text) override;
+
+  private:
+    HWND owner_;
+};
+
+}  // namespace quill::win32
