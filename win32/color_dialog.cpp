@@ -1,0 +1,44 @@
+#include "win32/color_dialog.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "store/app_error.h"
+#include "win32/label_window.h"
+
+namespace quill::win32 {
+
+DWORD ColorDialogComponent::ChooseColorFlags(std::int32_t componentFlags) {
+    DWORD flags = 0;
+    if ((componentFlags & kColorDialogRgbInit) != 0) {
+        flags |= CC_RGBINIT;
+    }
+    if ((componentFlags & kColorDialogFullOpen) != 0) {
+        flags |= CC_FULLOPEN;
+    }
+    return flags;
+}
+
+void ColorDialogComponent::ShowColor() {
+    CHOOSECOLORW choose{};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = owner_;
+    choose.rgbResult = ResolveColor(color_);
+    choose.lpCustColors = customColors_.data();
+    choose.Flags = ChooseColorFlags(flags_);
+    if (::ChooseColorW(&choose)) {
+        color_ = static_cast<Color>(choose.rgbResult & 0x00FFFFFF);
+        return;
+    }
+    const DWORD failure = ::CommDlgExtendedError();
+    if (failure != 0) {
+        throw AppError(static_cast<std::int32_t>(failure),
+                       "The colour dialog failed (" + std::to_string(failure) + ")");
+    }
+    if (cancelError_) {
+        throw AppError(kCancelErrorNumber, kCancelErrorText);
+    }
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,51 @@
+#include "win32/control_window.h"
+
+#include <algorithm>
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+
+namespace quill::win32 {
+
+RECT PixelRectOf(const ControlDesign& design, int dpi) {
+    const int left = TwipsToPixels(design.left, dpi);
+    const int top = TwipsToPixels(design.top, dpi);
+    if (design.kind == ControlKind::Line) {
+        const int thickness = std::max(1, dpi / USER_DEFAULT_SCREEN_DPI);
+        const int right = TwipsToPixels(design.left + design.width, dpi);
+        const int bottom = TwipsToPixels(design.top + design.height, dpi);
+        return {left, top, std::max(right, left + thickness), std::max(bottom, top + thickness)};
+    }
+    return {left, top, left + TwipsToPixels(design.width, dpi),
+            top + TwipsToPixels(design.height, dpi)};
+}
+
+void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* windowClass,
+                                DWORD style, std::u16string_view text, void* param) {
+    const RECT place = PixelRectOf(design_, context.dpi);
+    const std::wstring caption = ToWide(text);
+    hwnd_.reset(::CreateWindowExW(
+        0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, context.parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(design_.name))), context.instance,
+        param));
+}
+
+void ControlWindow::Rescale(int dpi, FontFactory&) {
+    const RECT place = PixelRectOf(design_, dpi);
+    ::SetWindowPos(hwnd_.get(), nullptr, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FontedControl::ApplyFont(int dpi, FontFactory& fonts) {
+    UniqueHfont font = fonts.Create(SpecOf(design_.font), dpi);
+    ::SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);  // the old font is freed only once the control lets go of it
+}
+
+void FontedControl::Rescale(int dpi, FontFactory& fonts) {
+    ControlWindow::Rescale(dpi, fonts);
+    ApplyFont(dpi, fonts);
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,78 @@
+#include "win32/desktop.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "win32/handles.h"
+#include "win32/wide_text.h"
+
+namespace quill::win32 {
+namespace {
+
+int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM faces) {
+    const std::wstring_view face(font->lfFaceName);
+    if (!face.empty() && face.front() != L'@') {
+        reinterpret_cast<std::vector<std::u16string>*>(faces)->push_back(FromWide(face));
+    }
+    return 1;
+}
+
+bool ComesBefore(const std::u16string& a, const std::u16string& b) {
+    const std::wstring wa = ToWide(a), wb = ToWide(b);
+    const int order =
+        ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), -1, wb.c_str(), -1);
+    return order == CSTR_EQUAL ? a < b : order == CSTR_LESS_THAN;
+}
+
+}  // namespace
+
+std::vector<std::u16string> ListScreenFonts() {
+    std::vector<std::u16string> faces;
+    LOGFONTW any{};
+    any.lfCharSet = DEFAULT_CHARSET;
+    WindowDc screen(nullptr);
+    ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
+    std::sort(faces.begin(), faces.end(), ComesBefore);
+    faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
+    return faces;
+}
+
+const std::vector<std::u16string>& WindowsDesktop::Faces() const {
+    if (!faces_) {
+        faces_ = ListScreenFonts();
+    }
+    return *faces_;
+}
+
+int WindowsDesktop::FontCount() const {
+    return static_cast<int>(Faces().size());
+}
+
+std::u16string WindowsDesktop::FontName(int index) const {
+    const auto& faces = Faces();
+    return index >= 0 && index < static_cast<int>(faces.size()) ? faces[index] : std::u16string();
+}
+
+Color WindowsDesktop::SysColor(int index) const {
+    return static_cast<Color>(::GetSysColor(index) & 0x00FFFFFF);
+}
+
+FontRecord WindowsDesktop::CurrentFontRecord(FontRole role) const {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        // Systems before Vista know the structure without its last field.
+        metrics.cbSize = sizeof(metrics) - sizeof(metrics.iPaddedBorderWidth);
+        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    const LOGFONTW& font = role == FontRole::Caption ? metrics.lfCaptionFont : metrics.lfMenuFont;
+    static_assert(sizeof(LOGFONTW) == kFontRecordSize);
+    FontRecord record(kFontRecordSize);
+    std::memcpy(record.data(), &font, kFontRecordSize);
+    return record;
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,32 @@
+#include "win32/dpi.h"
+
+#include <cmath>
+
+#include "win32/handles.h"
+
+namespace quill::win32 {
+
+void DeclareDpiAwareness() {
+    // Looked up at run time: the newer functions are missing before Windows 10.
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    auto setContext = reinterpret_cast<SetContextFn>(
+        reinterpret_cast<void*>(::GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+    const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext != nullptr && setContext(perMonitorV2)) {
+        return;
+    }
+    ::SetProcessDPIAware();
+}
+
+int SystemDpi() {
+    WindowDc screen(nullptr);
+    const int dpi = screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+int FontHeight(float points, int dpi) {
+    return -static_cast<int>(std::lround(points * static_cast<float>(dpi) / kPointsPerInch));
+}
+
+}  // namespace quill::win32

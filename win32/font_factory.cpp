@@ -1,0 +1,77 @@
+#include "win32/font_factory.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+
+namespace quill::win32 {
+namespace {
+
+// Faces of the design and their stand-ins where the originals are missing.
+constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 3> kReplacements{{
+    {u"Arial Narrow", u"Liberation Sans Narrow"},
+    {u"Arial", u"Liberation Sans"},
+    {u"ＭＳ Ｐゴシック", u"IPAPGothic"},
+}};
+
+int CALLBACK StopAtFirstFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+FontSpec SpecOf(const FontDesign& design) {
+    const FontDesign& font = design.face.empty() ? kFormDesign.font : design;
+    return {std::u16string(font.face), font.points, font.bold, font.charset};
+}
+
+bool IsFaceInstalled(const std::u16string& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring wide = ToWide(face);
+    if (wide.empty() || wide.size() >= LF_FACESIZE) {
+        return false;
+    }
+    std::copy(wide.begin(), wide.end(), query.lfFaceName);
+    bool found = false;
+    WindowDc screen(nullptr);
+    ::EnumFontFamiliesExW(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found),
+                          0);
+    return found;
+}
+
+const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
+    auto known = resolved_.find(face);
+    if (known != resolved_.end()) {
+        return known->second;
+    }
+    std::u16string use = face;
+    if (!IsFaceInstalled(face)) {
+        for (const auto& [original, replacement] : kReplacements) {
+            if (face == original && IsFaceInstalled(std::u16string(replacement))) {
+                use = replacement;
+            }
+        }
+    }
+    return resolved_.emplace(face, std::move(use)).first->second;
+}
+
+UniqueHfont FontFactory::Create(const FontSpec& spec, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = FontHeight(spec.points, dpi);
+    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = spec.charset;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = ToWide(InstalledFace(spec.face));
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
+    return UniqueHfont(::CreateFontIndirectW(&font));
+}
+
+}  // namespace quill::win32

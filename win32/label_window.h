@@ -1,0 +1,48 @@
+#pragma once
+
+#include "win32/control_window.h"
+
+namespace quill::win32 {
+
+// A label, swatch or line: a child window of its own class that paints its
+// background, border and caption itself, so that any colour (system-colour
+// references included) is shown and read back exactly as set.
+class LabelWindow final : public ControlWindow, public Label {
+  public:
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    LabelWindow(const ControlDesign& design, const CreateContext& context);
+
+    Color BackColor() const override { return back_; }
+    void SetBackColor(Color c) override;
+    Color ForeColor() const override { return fore_; }
+    void SetForeColor(Color c) override;
+    std::u16string Caption() const override { return caption_; }
+    void SetCaption(std::u16string_view text) override;
+    std::u16string FontName() const override { return font_.face; }
+    void SetFontName(std::u16string_view face) override;
+
+    void Rescale(int dpi, FontFactory& fonts) override;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void Repaint() const;
+
+    EventRouter& events_;
+    FontFactory& fonts_;
+    int dpi_;
+    Color back_;
+    Color fore_;
+    std::u16string caption_;
+    FontSpec font_;
+    UniqueHfont hfont_;
+    bool pressed_ = false;
+};
+
+// A colour integer as GDI wants it; a system-colour reference becomes that
+// colour's current value.
+COLORREF ResolveColor(Color c);
+
+}  // namespace quill::win32

@@ -1,0 +1,164 @@
+#include "win32/picture_window.h"
+
+#include <string>
+
+#include "win32/label_window.h"
+
+namespace quill::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuillmarPicture";
+
+int InnerWidthOf(const ControlDesign& design, int dpi) {
+    const RECT place = PixelRectOf(design, dpi);
+    return place.right - place.left;
+}
+
+int InnerHeightOf(const ControlDesign& design, int dpi) {
+    const RECT place = PixelRectOf(design, dpi);
+    return place.bottom - place.top;
+}
+
+}  // namespace
+
+void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+                          windowClass.lpszClassName = kClassName;
+    ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
+}
+
+PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& context)
+    : ControlWindow(design),
+      ScaledSurface(InnerWidthOf(design, context.dpi), InnerHeightOf(design, context.dpi)),
+      events_(context.events),
+      fonts_(context.fonts),
+      dpi_(context.dpi),
+      font_(SpecOf(design.font)),
+      hfont_(context.fonts.Create(font_, context.dpi)),
+      imageDc_(::CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = InnerWidth();
+    info.bmiHeader.biHeight = -InnerHeight();  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    image_.reset(::CreateDIBSection(imageDc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const std::uint32_t*>(bits);
+    originalBitmap_ = ::SelectObject(imageDc_.get(), image_.get());
+
+    // Until the first drawing the image shows the box's background.
+    RECT all{0, 0, InnerWidth(), InnerHeight()};
+    ::SetDCBrushColor(imageDc_.get(), ResolveColor(design.back));
+    ::FillRect(imageDc_.get(), &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+
+    CreateChild(context, kClassName, WS_TABSTOP, u"", this);
+}
+
+PictureWindow::~PictureWindow() {
+    if (originalBitmap_ != nullptr) {
+        ::SelectObject(imageDc_.get(), originalBitmap_);  // lets the bitmap be deleted
+    }
+}
+
+FontAttributes PictureWindow::Font() const {
+    return {font_.face, font_.points, font_.bold};
+}
+
+void PictureWindow::SetFontName(std::u16string_view face) {
+    font_.face = face;
+    ReplaceFont();
+}
+
+void PictureWindow::SetFontSize(float points) {
+    font_.points = points;
+    ReplaceFont();
+}
+
+void PictureWindow::SetFontBold(bool bold) {
+    font_.bold = bold;
+    ReplaceFont();
+}
+
+void PictureWindow::ReplaceFont() {
+    hfont_ = fonts_.Create(font_, dpi_);
+}
+
+Color PictureWindow::ImagePixel(int x, int y) const {
+    ::GdiFlush();  // drawing may still be queued
+    const std::uint32_t bgrx = bits_[static_cast<std::size_t>(y) * InnerWidth() + x];
+    return Rgb(static_cast<int>((bgrx >> 16) & 0xFF), static_cast<int>((bgrx >> 8) & 0xFF),
+               static_cast<int>(bgrx & 0xFF));
+}
+
+void PictureWindow::FillPixels(const PixelRect& rect, Color color) {
+    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    ::SetDCBrushColor(imageDc_.get(), ResolveColor(color));
+    ::FillRect(imageDc_.get(), &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    Invalidate(area);
+}
+
+void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
+                               Color color, bool transparent) {
+    HDC dc = imageDc_.get();
+    ScopedSelect font(dc, hfont_.get());
+    ::SetTextColor(dc, ResolveColor(color));
+    ::SetBkMode(dc, transparent ? TRANSPARENT : OPAQUE);
+    RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    const std::string terminated(text);
+    ::DrawTextA(dc, terminated.c_str(), -1, &area, format);
+    rect = {area.left, area.top, area.right, area.bottom};  // DT_CALCRECT reports back here
+    Invalidate({0, 0, InnerWidth(), InnerHeight()});
+}
+
+void PictureWindow::Invalidate(const RECT& area) const {
+    if (hwnd_) {
+        ::InvalidateRect(hwnd_.get(), &area, FALSE);
+    }
+}
+
+void PictureWindow::Paint() {
+    PaintDc paint(hwnd_.get());
+    const RECT& dirty = paint.paint().rcPaint;
+    ::BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+             imageDc_.get(), dirty.left, dirty.top, SRCCOPY);
+}
+
+LRESULT PictureWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the image covers every pixel
+        case WM_LBUTTONDOWN:
+            ::SetFocus(hwnd_.get());  // it is in the focus order, like any control
+            return 0;
+        default:
+            return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK PictureWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<PictureWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr || self->hwnd_.get() != hwnd) {
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (!self->events_.Guarded([&] { result = self->Handle(message, wParam, lParam); })) {
+        result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return result;
+}
+
+}  // namespace quill::win32

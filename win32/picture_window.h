@@ -1,0 +1,50 @@
+#pragma once
+
+#include "preview/scaled_surface.h"
+#include "win32/control_window.h"
+
+namespace quill::win32 {
+
+// A picture box: a retained image (a 32-bit DIB section the size of the
+// client area) that the drawing operations paint into at once, and that
+// WM_PAINT only shows. Which pixels a line covers is ScaledSurface's rule;
+// this class fills rectangles and draws text with GDI.
+class PictureWindow final : public ControlWindow, public PictureBox, public ScaledSurface {
+  public:
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    PictureWindow(const ControlDesign& design, const CreateContext& context);
+    ~PictureWindow() override;
+
+    FontAttributes Font() const override;
+    void SetFontName(std::u16string_view face) override;
+    void SetFontSize(float points) override;
+    void SetFontBold(bool bold) override;
+
+    // The retained image's pixel at (x, y) as a colour integer (for tests).
+    Color ImagePixel(int x, int y) const;
+
+  protected:
+    void FillPixels(const PixelRect& rect, Color color) override;
+    void RenderText(std::string_view text, TextRect& rect, std::uint32_t format, Color color,
+                    bool transparent) override;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void Invalidate(const RECT& area) const;
+    void ReplaceFont();
+
+    EventRouter& events_;
+    FontFactory& fonts_;
+    int dpi_;
+    FontSpec font_;
+    UniqueHfont hfont_;
+    UniqueMemoryDc imageDc_;
+    UniqueHbitmap image_;
+    const std::uint32_t* bits_ = nullptr;  // the DIB section's pixels, top-down rows
+    HGDIOBJ originalBitmap_ = nullptr;
+};
+
+}  // namespace quill::win32

@@ -1,0 +1,203 @@
+#include "win32/standard_controls.h"
+
+#include <windowsx.h>
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+
+namespace quill::win32 {
+namespace {
+
+constexpr UINT_PTR kCheckBoxSubclassId = 1;
+
+// How far the list of a combo box drops, in twips.
+constexpr int kDroppedListTwips = 3000;
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+// --- check box ---------------------------------------------------------------
+
+CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext& context)
+    : FontedControl(design), events_(context.events) {
+    CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
+    ApplyFont(context.dpi, context.fonts);
+    ::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
+}
+
+CheckBoxWindow::~CheckBoxWindow() {
+    ::RemoveWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId);
+}
+
+int CheckBoxWindow::Value() const {
+    switch (::SendMessageW(hwnd_.get(), BM_GETCHECK, 0, 0)) {
+        case BST_CHECKED:
+            return kChecked;
+        case BST_INDETERMINATE:
+            return kGreyed;
+        default:
+            return kUnchecked;
+    }
+}
+
+void CheckBoxWindow::SetValue(int state) {
+    if (state == Value()) {
+        return;
+    }
+    const WPARAM check = state == kChecked  ? BST_CHECKED
+                         : state == kGreyed ? BST_INDETERMINATE
+                                            : BST_UNCHECKED;
+    ::SendMessageW(hwnd_.get(), BM_SETCHECK, check, 0);
+    events_.RaiseNested(name_, ControlEvent::StateChange);
+}
+
+void CheckBoxWindow::OnClicked() {
+    events_.RaiseFromWindows(name_, ControlEvent::StateChange);
+}
+
+LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            pressed_ = true;
+            events_.RaiseFromWindows(name_, ControlEvent::MouseDown);
+            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            // The button toggles (and reports BN_CLICKED) on the release
+            // itself; MouseUp comes after that.
+            const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            if (std::exchange(pressed_, false)) {
+                events_.RaiseFromWindows(name_, ControlEvent::MouseUp);
+            }
+            return result;
+        }
+        default:
+            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+    auto* box = reinterpret_cast<CheckBoxWindow*>(self);
+    LRESULT result = 0;
+    if (!box->events_.Guarded([&] { result = box->HandleMouse(message, wParam, lParam); })) {
+        result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    return result;
+}
+
+// --- combo box -----------------------------------------------------------------
+
+ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext& context)
+    : FontedControl(design), events_(context.events) {
+    CreateChild(context, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                design.caption);
+    ApplyFont(context.dpi, context.fonts);
+    FitHeight(context.dpi);
+}
+
+void ComboBoxWindow::FitHeight(int dpi) {
+    // The window's height includes the dropped list; the closed box is as
+    // high as the design says.
+    const RECT place = PixelRectOf(design_, dpi);
+    const int height = place.bottom - place.top;
+    ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, place.right - place.left,
+                   height + TwipsToPixels(kDroppedListTwips, dpi), SWP_NOMOVE | SWP_NOZORDER);
+    RECT closed{};
+    ::GetWindowRect(hwnd_.get(), &closed);
+    const LRESULT item = ::SendMessageW(hwnd_.get(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    const int frame = (closed.bottom - closed.top) - static_cast<int>(item);
+    if (item > 0 && frame > 0 && height > frame) {
+        ::SendMessageW(hwnd_.get(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
+    }
+}
+
+void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {
+    FontedControl::Rescale(dpi, fonts);
+    FitHeight(dpi);
+}
+
+void ComboBoxWindow::AddItem(std::u16string_view text) {
+    const std::wstring item = ToWide(text);
+    ::SendMessageW(hwnd_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ComboBoxWindow::ListCount() const {
+    return static_cast<int>(::SendMessageW(hwnd_.get(), CB_GETCOUNT, 0, 0));
+}
+
+std::u16string ComboBoxWindow::List(int index) const {
+    const LRESULT length = ::SendMessageW(hwnd_.get(), CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) {
+        return {};
+    }
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(hwnd_.get(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<std::size_t>(length));
+    return FromWide(item);
+}
+
+std::u16string ComboBoxWindow::Text() const {
+    return FromWide(WindowText(hwnd_.get()));
+}
+
+void ComboBoxWindow::SetText(std::u16string_view text) {
+    ::SetWindowTextW(hwnd_.get(), ToWide(text).c_str());
+}
+
+void ComboBoxWindow::OnSelectionChange() {
+    // The edit field still shows the old text while CBN_SELCHANGE is being
+    // sent; the handler must already read the chosen entry.
+    const LRESULT index = ::SendMessageW(hwnd_.get(), CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) {
+        return;
+    }
+    SetText(List(static_cast<int>(index)));
+    events_.RaiseFromWindows(name_, ControlEvent::ListChoice);
+}
+
+// --- command button ------------------------------------------------------------
+
+CommandButtonWindow::CommandButtonWindow(const ControlDesign& design, const CreateContext& context)
+    : FontedControl(design), events_(context.events) {
+    const bool isDefault = design.name == "btnApply";
+    CreateChild(context, L"BUTTON",
+                (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP |
+                    (design.enabled ? 0 : WS_DISABLED),
+                design.caption);
+    ApplyFont(context.dpi, context.fonts);
+}
+
+bool CommandButtonWindow::Enabled() const {
+    return ::IsWindowEnabled(hwnd_.get()) != FALSE;
+}
+
+void CommandButtonWindow::SetEnabled(bool enabled) {
+    HWND button = hwnd_.get();
+    if (!enabled && ::GetFocus() == button) {
+        // A disabled button keeps no focus: hand it to the next control.
+        ::SetFocus(::GetNextDlgTabItem(::GetParent(button), button, FALSE));
+    }
+    ::EnableWindow(button, enabled ? TRUE : FALSE);
+}
+
+void CommandButtonWindow::OnClicked() {
+    if (Enabled()) {
+        events_.RaiseFromWindows(name_, ControlEvent::Click);
+    }
+}
+
+}  // namespace quill::win32

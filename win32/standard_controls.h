@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "win32/control_window.h"
+
+namespace quill::win32 {
+
+// A BS_AUTOCHECKBOX button. Windows sends nothing for a program change of
+// the state, so SetValue raises StateChange itself; a user toggle arrives as
+// BN_CLICKED at the parent (OnClicked). A subclass reports mouse presses and
+// releases, the release after the button has toggled.
+class CheckBoxWindow final : public FontedControl, public CheckBox {
+  public:
+    CheckBoxWindow(const ControlDesign& design, const CreateContext& context);
+    ~CheckBoxWindow() override;
+
+    int Value() const override;
+    void SetValue(int state) override;
+
+    // BN_CLICKED: the user toggled the box.
+    void OnClicked();
+
+  private:
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
+    EventRouter& events_;
+    bool pressed_ = false;
+};
+
+// A CBS_DROPDOWN combo box: editable, its list unsorted.
+class ComboBoxWindow final : public FontedControl, public ComboBox {
+  public:
+    ComboBoxWindow(const ControlDesign& design, const CreateContext& context);
+
+    void AddItem(std::u16string_view text) override;
+    int ListCount() const override;
+    std::u16string List(int index) const override;
+    std::u16string Text() const override;
+    void SetText(std::u16string_view text) override;
+
+    void Rescale(int dpi, FontFactory& fonts) override;
+
+    // CBN_SELCHANGE: an entry was chosen from the list.
+    void OnSelectionChange();
+
+  private:
+    void FitHeight(int dpi);
+
+    EventRouter& events_;
+};
+
+// A push button; Apply is the window's default button.
+class CommandButtonWindow final : public FontedControl, public CommandButton {
+  public:
+    CommandButtonWindow(const ControlDesign& design, const CreateContext& context);
+
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+
+    // BN_CLICKED (or Escape for Cancel).
+    void OnClicked();
+
+  private:
+    EventRouter& events_;
+};
+
+}  // namespace quill::win32
