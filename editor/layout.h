@@ -41,10 +41,10 @@ struct ControlDesign {
     Color back, fore;              // a Line uses fore only
     FontDesign font;
     TextAlign align = TextAlign::Left;
-    bool border = false;   // thin single-line border
+    bool border = false;  // thin single-line border
     bool enabled = true;
-    int tabIndex = -1;     // keyboard focus order; -1: not in it
-    int stackRank = -1;    // overlapping labels, 0 the front one; -1: no overlap
+    int tabIndex = -1;   // keyboard focus order; -1: not in it
+    int stackRank = -1;  // overlapping labels, 0 the front one; -1: no overlap
 };
 
 inline constexpr std::u16string_view kFormCaption = u"Registry editor for Quillmar";
@@ -110,9 +110,10 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
 
 // The ten colour swatches, in the order of their colour values' reads.
 inline constexpr std::array<std::string_view, 10> kSwatchNames{
-    "MenuBarColor",  "MenuHighlightColor", "MenuColor",   "MenuTextColor",
-    "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle",
-    "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"};
+    "MenuBarColor",  "MenuHighlightColor", "MenuColor",
+    "MenuTextColor", "ActiveTitleBar",     "GradientActiveTitlebar",
+    "ActiveTitle",   "InactiveTitlebar",   "GradientInactiveTitlebar",
+    "InactiveTitle"};
 
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);

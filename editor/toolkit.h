@@ -24,13 +24,13 @@ enum class ControlEvent {
 
 // Receives the controls' events; the editor window implements it.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void OnEvent(std::string_view control, ControlEvent event) = 0;
 };
 
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     virtual const std::string& Name() const = 0;
 };
@@ -38,7 +38,7 @@ public:
 // A label: a caption, a background and a text colour, a font. A colour set is
 // read back unchanged, system-colour references included.
 class Label : public virtual Control {
-public:
+  public:
     virtual Color BackColor() const = 0;
     virtual void SetBackColor(Color c) = 0;
     virtual Color ForeColor() const = 0;
@@ -56,7 +56,7 @@ inline constexpr int kGreyed = 2;
 // A program change of the state raises StateChange at once, nested, when the
 // state actually changes.
 class CheckBox : public virtual Control {
-public:
+  public:
     virtual int Value() const = 0;
     virtual void SetValue(int state) = 0;
 };
@@ -64,7 +64,7 @@ public:
 // An editable text field with a drop-down list. Setting the text raises no
 // event; typing raises none of the events the editor handles.
 class ComboBox : public virtual Control {
-public:
+  public:
     virtual void AddItem(std::u16string_view text) = 0;
     virtual int ListCount() const = 0;
     virtual std::u16string List(int index) const = 0;
@@ -74,7 +74,7 @@ public:
 
 // A disabled button cannot be clicked.
 class CommandButton : public virtual Control {
-public:
+  public:
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
 };
@@ -88,7 +88,7 @@ struct TextRect {
 // The retained drawing surface of a picture box: what is drawn stays until it
 // is drawn over, and the window shows it from that image.
 class PictureSurface {
-public:
+  public:
     virtual ~PictureSurface() = default;
     virtual int DrawWidth() const = 0;
     virtual void SetDrawWidth(int pixels) = 0;
@@ -115,7 +115,7 @@ struct FontAttributes {
 };
 
 class PictureBox : public virtual Control, public virtual PictureSurface {
-public:
+  public:
     virtual FontAttributes Font() const = 0;
     virtual void SetFontName(std::u16string_view face) = 0;
     virtual void SetFontSize(float points) = 0;
@@ -126,7 +126,7 @@ public:
 // component. ShowColor returns when the user closes the dialog; a cancel
 // throws AppError(kCancelErrorNumber) when CancelError is set.
 class ColorDialog {
-public:
+  public:
     virtual ~ColorDialog() = default;
     virtual void SetCancelError(bool raise) = 0;
     virtual void SetFlags(std::int32_t flags) = 0;
@@ -144,7 +144,7 @@ enum class FontRole { Caption, Menu };
 
 // What the editor asks of the desktop it runs on.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // The screen's font faces, in a stable order.
     virtual int FontCount() const = 0;
@@ -156,7 +156,7 @@ public:
 };
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     virtual std::u16string Caption() const = 0;
     virtual void SetCaption(std::u16string_view text) = 0;
@@ -166,7 +166,7 @@ public:
 
 // The window and its controls, reached by name.
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
     virtual Window& Form() = 0;
     virtual Label& LabelNamed(std::string_view name) = 0;

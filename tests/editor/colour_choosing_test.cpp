@@ -32,6 +32,10 @@ struct SwatchCase {
     std::vector<std::string> repainted;
 };
 
+void PrintTo(const SwatchCase& c, std::ostream* os) {
+    *os << c.swatch;
+}
+
 const std::vector<SwatchCase> kSwatchCases{
     {"ActiveTitleBar", "ActiveTitleBar", {"ActiveTitleBar.back"}, {"ActivePic.DrawText"}},
     {"GradientActiveTitlebar",
