@@ -200,20 +200,6 @@ BOOL CALLBACK CollectProcessWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-struct ControlQuery {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindControlById(HWND hwnd, LPARAM param) {
-    auto& q = *reinterpret_cast<ControlQuery*>(param);
-    if (GetDlgCtrlID(hwnd) == q.id) {
-        q.found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly) {
@@ -281,9 +267,8 @@ HWND WaitForDialog(DWORD processId, HWND except, Millis timeout) {
 }
 
 HWND Control(HWND main, int controlId) {
-    ControlQuery query{controlId, nullptr};
-    EnumChildWindows(main, FindControlById, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    // Direct children only: a combo box's own edit field has an identifier too.
+    return GetDlgItem(main, controlId);
 }
 
 void PostClick(HWND control) {

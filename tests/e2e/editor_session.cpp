@@ -40,7 +40,12 @@ int EditorSession::CheckState(std::string_view name) const {
 }
 
 std::wstring EditorSession::Text(std::string_view name) const {
-    return WindowText(Control(name));
+    // GetWindowText does not ask another process's control; WM_GETTEXT does.
+    wchar_t text[512] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(name), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
+    return text;
 }
 
 bool EditorSession::Enabled(std::string_view name) const {

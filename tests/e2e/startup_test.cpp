@@ -134,6 +134,10 @@ const MalformedScheme kMalformedSchemes[] = {
      false},
 };
 
+void PrintTo(const MalformedScheme& scheme, std::ostream* out) {
+    *out << scheme.name;
+}
+
 class StartUpMalformed : public testing::TestWithParam<MalformedScheme> {};
 
 TEST_P(StartUpMalformed, WindowOpensAndNothingIsWritten) {
