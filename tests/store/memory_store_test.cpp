@@ -109,46 +109,5 @@ TEST(MemoryStore, StaleAndDoubleClosedHandlesAreCaught) {
     EXPECT_EQ(store.BadCloseCount(), 1);
 }
 
-TEST(MemoryStore, StringLengthIsExtendedOnlyWhenANulFollows) {
-    struct Case {
-        const char* name;
-        std::uint32_t type;
-        std::string memory;  // bytes in memory, of which `length` are passed
-        std::uint32_t length;
-        ByteArray stored;
-    };
-    const Case cases[] = {
-        {"SzNulFollows", kRegSz, std::string("ab\0", 3), 2, {'a', 'b', 0}},
-        {"SzAlreadyCounted", kRegSz, std::string("ab\0", 3), 3, {'a', 'b', 0}},
-        {"SzNoNulAfter", kRegSz, "abc", 2, {'a', 'b'}},
-        {"SzEmpty", kRegSz, std::string("\0", 1), 0, {}},
-        {"MultiSz", kRegMultiSz, std::string("a\0b\0", 4), 3, {'a', 0, 'b', 0}},
-        {"BinaryNeverExtended", kRegBinary, std::string("ab\0", 3), 2, {'a', 'b'}},
-    };
-    MemoryStore store;
-    store.CreateKey(kColors);
-    const KeyHandle key = OpenOrFail(store, kColors, kKeyWrite);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_EQ(store.SetValue(key, c.name, c.type,
-                                 reinterpret_cast<const std::uint8_t*>(c.memory.data()), c.length),
-                  kErrorSuccess);
-        EXPECT_EQ(store.Get(kColors, c.name)->data, c.stored);
-    }
-    store.CloseKey(key);
-}
-
-TEST(MemoryStore, QueryWithoutABufferGivesTheSize) {
-    MemoryStore store;
-    store.PutString(kColors, "Menu", "212 208 200");
-    const KeyHandle key = OpenOrFail(store, kColors, kKeyRead);
-    std::uint32_t type = 0;
-    std::uint32_t length = 0;
-    EXPECT_EQ(store.QueryValue(key, "Menu", type, nullptr, length), kErrorSuccess);
-    EXPECT_EQ(type, kRegSz);
-    EXPECT_EQ(length, 12u);
-    store.CloseKey(key);
-}
-
 }  // namespace
 }  // namespace quill::test

@@ -92,15 +92,33 @@ RawQuery StoreContract::Query(const std::string& name, std::uint32_t bufferSize,
 
 // --- The raw store operations -------------------------------------------
 
-TEST_P(StoreContract, StringWrittenWithoutTerminatorReadsBackWithItCounted) {
-    // "-270" and a NUL in memory, passed with length 4.
-    ASSERT_EQ(Seed("CaptionHeight", kRegSz, BytesOf(std::string_view("-270", 5)), 4),
-              kErrorSuccess);
-    const RawQuery q = Query("CaptionHeight");
-    ASSERT_EQ(q.status, kErrorSuccess);
-    EXPECT_EQ(q.type, kRegSz);
-    EXPECT_EQ(q.length, 5u);
-    EXPECT_EQ(q.data, BytesOf(std::string_view("-270", 5)));
+// A string's terminator is counted when the length leaves it out but it
+// follows the data in memory; other types are stored as given.
+TEST_P(StoreContract, StringsGetTheirTerminatorCountedOnlyWhenANulFollows) {
+    struct Case {
+        const char* name;
+        std::uint32_t type;
+        std::string memory;  // bytes in memory, of which `length` are passed
+        std::uint32_t length;
+        Bytes stored;
+    };
+    const Case cases[] = {
+        {"MinusTwoSeventy", kRegSz, std::string("-270\0", 5), 4, {'-', '2', '7', '0', 0}},
+        {"AlreadyCounted", kRegSz, std::string("ab\0", 3), 3, {'a', 'b', 0}},
+        {"NoNulAfter", kRegSz, "abc", 2, {'a', 'b'}},
+        {"Empty", kRegSz, std::string("\0", 1), 0, {}},
+        {"Expand", kRegExpandSz, std::string("%x%\0", 4), 3, {'%', 'x', '%', 0}},
+        {"Multi", kRegMultiSz, std::string("a\0b\0", 4), 3, {'a', 0, 'b', 0}},
+        {"BinaryNever", kRegBinary, std::string("ab\0", 3), 2, {'a', 'b'}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(Seed(c.name, c.type, BytesOf(c.memory), c.length), kErrorSuccess);
+        const RawQuery q = Query(c.name);
+        ASSERT_EQ(q.status, kErrorSuccess);
+        EXPECT_EQ(q.type, c.type);
+        EXPECT_EQ(q.data, c.stored);
+    }
 }
 
 TEST_P(StoreContract, ShortBufferReportsMoreDataAndTheSizeNeeded) {
