@@ -21,9 +21,7 @@ void IgnoreFailure(Step&& step) noexcept {
 }  // namespace
 
 Form1::Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec)
-    : toolkit_(toolkit),
-      registry_(store, codec, toolkit.Messages()),
-      fontCmb(toolkit.ComboBoxNamed("fontCmb")),
+    : fontCmb(toolkit.ComboBoxNamed("fontCmb")),
       menuCmb(toolkit.ComboBoxNamed("menuCmb")),
       ckBold(toolkit.CheckBoxNamed("ckBold")),
       ckPoint8(toolkit.CheckBoxNamed("ckPoint8")),
@@ -50,6 +48,8 @@ Form1::Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec)
       Command1(toolkit.ButtonNamed("Command1")),
       Command2(toolkit.ButtonNamed("Command2")),
       CommonDialog(toolkit.CommonDialog()),
+      toolkit_(toolkit),
+      registry_(store, codec, toolkit.Messages()),
       menu_{MenuBar, MenuHilight, Label6, Menu, Label7} {
     toolkit_.SetEventSink(this);
 }

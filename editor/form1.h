@@ -54,6 +54,35 @@ class Form1 final : public EventSink {
     std::int32_t Green = 0;
     std::int32_t Blue = 0;
 
+    // The controls, by their names.
+    ComboBox& fontCmb;
+    ComboBox& menuCmb;
+    CheckBox& ckBold;
+    CheckBox& ckPoint8;
+    CheckBox& ckPoint9;
+    CheckBox& ckPoint10;
+    Label& ActiveTitleBar;
+    Label& GradientActiveTitlebar;
+    Label& ActiveTitle;
+    Label& InactiveTitlebar;
+    Label& GradientInactiveTitlebar;
+    Label& InactiveTitle;
+    Label& MenuBarColor;
+    Label& MenuHighlightColor;
+    Label& MenuColor;
+    Label& MenuTextColor;
+    PictureBox& ActivePic;
+    PictureBox& InactivePic;
+    Label& MenuBar;
+    Label& MenuHilight;
+    Label& Label6;
+    Label& Label7;
+    Label& Menu;
+    CommandButton& btnApply;
+    CommandButton& Command1;
+    CommandButton& Command2;
+    ColorDialog& CommonDialog;
+
   private:
     // Handlers, one per control event.
     void btnApply_Click();
@@ -94,38 +123,6 @@ class Form1 final : public EventSink {
 
     Toolkit& toolkit_;
     RegistryAccess registry_;
-
-  public:
-    // The controls, by their names.
-    ComboBox& fontCmb;
-    ComboBox& menuCmb;
-    CheckBox& ckBold;
-    CheckBox& ckPoint8;
-    CheckBox& ckPoint9;
-    CheckBox& ckPoint10;
-    Label& ActiveTitleBar;
-    Label& GradientActiveTitlebar;
-    Label& ActiveTitle;
-    Label& InactiveTitlebar;
-    Label& GradientInactiveTitlebar;
-    Label& InactiveTitle;
-    Label& MenuBarColor;
-    Label& MenuHighlightColor;
-    Label& MenuColor;
-    Label& MenuTextColor;
-    PictureBox& ActivePic;
-    PictureBox& InactivePic;
-    Label& MenuBar;
-    Label& MenuHilight;
-    Label& Label6;
-    Label& Label7;
-    Label& Menu;
-    CommandButton& btnApply;
-    CommandButton& Command1;
-    CommandButton& Command2;
-    ColorDialog& CommonDialog;
-
-  private:
     MenuImitation menu_;
 };
 

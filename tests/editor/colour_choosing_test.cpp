@@ -114,14 +114,6 @@ TEST_P(SwatchClickTest, CancelChangesNothingButStillRepaints) {
 INSTANTIATE_TEST_SUITE_P(EverySwatch, SwatchClickTest, ::testing::ValuesIn(kSwatchCases),
                          [](const auto& info) { return std::string(info.param.swatch); });
 
-TEST_F(ColourChoosingTest, ConfirmingTheSameColourStillSetsTheApplyFlag) {
-    Load();
-    ui.Dialog().Confirm(Back("MenuColor"));
-    ui.ClickLabel("MenuColor");
-    EXPECT_EQ(Back("MenuColor"), Rgb(212, 219, 200));
-    EXPECT_TRUE(ApplyFlag());
-}
-
 TEST_F(ColourChoosingTest, DialogOpensOnTheColourASystemReferenceShows) {
     ui.Desk().sysColors[5] = Rgb(9, 8, 7);
     ui.ClickLabel("ActiveTitleBar");  // before start-up: still the creation reference

