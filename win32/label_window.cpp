@@ -21,7 +21,7 @@ void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-                          windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = kClassName;
     ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
 }
 

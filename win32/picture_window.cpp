@@ -27,7 +27,7 @@ void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-                          windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = kClassName;
     ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
 }
 

@@ -116,12 +116,21 @@ void ComboBoxWindow::FitHeight(int dpi) {
     const int height = place.bottom - place.top;
     ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, place.right - place.left,
                    height + TwipsToPixels(kDroppedListTwips, dpi), SWP_NOMOVE | SWP_NOZORDER);
-    RECT closed{};
-    ::GetWindowRect(hwnd_.get(), &closed);
-    const LRESULT item = ::SendMessageW(hwnd_.get(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int frame = (closed.bottom - closed.top) - static_cast<int>(item);
-    if (item > 0 && frame > 0 && height > frame) {
-        ::SendMessageW(hwnd_.get(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
+    // The closed box is its selection field plus a frame whose size the
+    // control decides: set the field, see what the box became, correct once.
+    auto closedHeight = [this] {
+        RECT closed{};
+        ::GetWindowRect(hwnd_.get(), &closed);
+        return static_cast<int>(closed.bottom - closed.top);
+    };
+    const WPARAM selectionField = static_cast<WPARAM>(-1);
+    for (int attempt = 0; attempt < 2 && closedHeight() != height; ++attempt) {
+        const auto item = ::SendMessageW(hwnd_.get(), CB_GETITEMHEIGHT, selectionField, 0);
+        const int wanted = static_cast<int>(item) + height - closedHeight();
+        if (item <= 0 || wanted <= 0) {
+            break;
+        }
+        ::SendMessageW(hwnd_.get(), CB_SETITEMHEIGHT, selectionField, wanted);
     }
 }
 
