@@ -12,7 +12,9 @@
 
 namespace {
 
-bool OwnedByCaptionPatch(std::size_t i) { return i == 0 || i == 16 || i == 17 || i >= 28; }
+bool OwnedByCaptionPatch(std::size_t i) {
+    return i == 0 || i == 16 || i == 17 || i >= 28;
+}
 
 std::u16string WithoutNuls(std::u16string text) {
     std::erase(text, u'\0');

@@ -15,7 +15,7 @@
 namespace {
 
 class SilentMessages final : public quill::MessageBoxPort {
-public:
+  public:
     void ShowMessage(std::u16string_view) override { ++shown; }
     int shown = 0;
 };
