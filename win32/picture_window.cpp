@@ -124,9 +124,19 @@ void PictureWindow::Invalidate(const RECT& area) const {
 
 void PictureWindow::Paint() {
     PaintDc paint(hwnd_.get());
-    const RECT& dirty = paint.paint().rcPaint;
-    ::BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-             imageDc_.get(), dirty.left, dirty.top, SRCCOPY);
+    RECT client{};
+    ::GetClientRect(hwnd_.get(), &client);
+    if (client.right == InnerWidth() && client.bottom == InnerHeight()) {
+        const RECT& dirty = paint.paint().rcPaint;
+        ::BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left,
+                 dirty.bottom - dirty.top, imageDc_.get(), dirty.left, dirty.top, SRCCOPY);
+        return;
+    }
+    // Moved to a monitor of another DPI: the image keeps the size it was
+    // made at and is shown scaled until the window is made again.
+    ::SetStretchBltMode(paint.get(), HALFTONE);
+    ::StretchBlt(paint.get(), 0, 0, client.right, client.bottom, imageDc_.get(), 0, 0, InnerWidth(),
+                 InnerHeight(), SRCCOPY);
 }
 
 LRESULT PictureWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

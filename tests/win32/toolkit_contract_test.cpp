@@ -142,6 +142,30 @@ TEST_F(ToolkitTest, EveryControlHasItsIdentifierPlaceAndSize) {
     }
 }
 
+TEST(PixelRect, ScalesTheDesignAtEveryDpi) {
+    struct Case {
+        const char* control;
+        int dpi;
+        RECT expected;
+    };
+    const std::vector<Case> cases{
+        {"ActivePic", 96, {27, 64, 262, 81}},     // 400, 960, 3520 x 255 twips
+        {"ActivePic", 144, {40, 96, 392, 122}},   // 150 %
+        {"ActivePic", 192, {53, 128, 522, 162}},  // 200 %
+        {"Line3", 96, {0, 166, 288, 167}},        // a line is one pixel thin
+        {"Line4", 96, {0, 167, 288, 168}},        // right below its partner
+        {"Line3", 192, {0, 331, 576, 333}},      {"Label1", 144, {12, 516, 422, 566}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " at " + std::to_string(c.dpi));
+        const RECT rect = PixelRectOf(DesignOf(c.control), c.dpi);
+        EXPECT_EQ(rect.left, c.expected.left);
+        EXPECT_EQ(rect.top, c.expected.top);
+        EXPECT_EQ(rect.right, c.expected.right);
+        EXPECT_EQ(rect.bottom, c.expected.bottom);
+    }
+}
+
 TEST_F(ToolkitTest, DesignStatesAtCreation) {
     EXPECT_FALSE(toolkit_->ButtonNamed("btnApply").Enabled());
     EXPECT_TRUE(toolkit_->ButtonNamed("Command2").Enabled());
