@@ -152,6 +152,8 @@ void ExpectDesktopUses(const std::map<std::string, std::string>& swatchColors,
 
 const auto kEditSeedCaption = FontRecordBytes(-12, 400, L"Tahoma");  // 9 pt, normal
 const auto kEditSeedMenu = FontRecordBytes(-11, 400, L"Tahoma");
+// Wine's colour dialog hands back its colour through hue, saturation and
+// luminance; this one survives that round trip exactly (200 20 10 would not).
 constexpr int kPickedRed = 200, kPickedGreen = 40, kPickedBlue = 10;
 
 std::map<std::string, std::string> EditedSwatchColors() {
