@@ -100,7 +100,7 @@ void PictureWindow::FillPixels(const PixelRect& rect, Color color) {
     const RECT area{rect.left, rect.top, rect.right, rect.bottom};
     ::SetDCBrushColor(imageDc_.get(), ResolveColor(color));
     ::FillRect(imageDc_.get(), &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
-    Invalidate(area);
+    Invalidate();
 }
 
 void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
@@ -113,17 +113,21 @@ void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint3
     const std::string terminated(text);
     ::DrawTextA(dc, terminated.c_str(), -1, &area, format);
     rect = {area.left, area.top, area.right, area.bottom};  // DT_CALCRECT reports back here
-    Invalidate({0, 0, InnerWidth(), InnerHeight()});
+    Invalidate();
 }
 
-void PictureWindow::Invalidate(const RECT& area) const {
-    if (hwnd_) {
-        ::InvalidateRect(hwnd_.get(), &area, FALSE);
+void PictureWindow::Invalidate() {
+    // One request per repaint: a drawing of 256 strokes would otherwise ask
+    // the window system 256 times.
+    if (hwnd_ && !invalidated_) {
+        ::InvalidateRect(hwnd_.get(), nullptr, FALSE);
+        invalidated_ = true;
     }
 }
 
 void PictureWindow::Paint() {
     PaintDc paint(hwnd_.get());
+    invalidated_ = false;
     RECT client{};
     ::GetClientRect(hwnd_.get(), &client);
     if (client.right == InnerWidth() && client.bottom == InnerHeight()) {

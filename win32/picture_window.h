@@ -33,7 +33,7 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
-    void Invalidate(const RECT& area) const;
+    void Invalidate();
     void ReplaceFont();
 
     EventRouter& events_;
@@ -45,6 +45,7 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
     UniqueHbitmap image_;
     const std::uint32_t* bits_ = nullptr;  // the DIB section's pixels, top-down rows
     HGDIOBJ originalBitmap_ = nullptr;
+    bool invalidated_ = false;  // a repaint of the whole box is pending
 };
 
 }  // namespace quill::win32

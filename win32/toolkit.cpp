@@ -1,6 +1,7 @@
 #include "win32/toolkit.h"
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -49,6 +50,27 @@ std::unique_ptr<ControlWindow> CreateControl(const ControlDesign& design,
     throw std::logic_error("unknown control kind");
 }
 
+// Sibling order is both the focus order (Tab follows it) and the stacking of
+// overlapping controls: the focus order first, then the overlapping labels
+// front to back, then the rest in the table's order.
+std::vector<std::size_t> SiblingOrder() {
+    auto key = [](std::size_t row) {
+        const ControlDesign& design = kFormControls[row];
+        if (design.tabIndex >= 0) {
+            return std::pair{0, design.tabIndex};
+        }
+        if (design.stackRank >= 0) {
+            return std::pair{1, design.stackRank};
+        }
+        return std::pair{2, 0};
+    };
+    std::vector<std::size_t> rows(kFormControls.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    return rows;
+}
+
 }  // namespace
 
 Toolkit::Toolkit(HINSTANCE instance)
@@ -75,11 +97,12 @@ Toolkit::Toolkit(HINSTANCE instance)
     messages_.SetOwner(window_.get());
 
     const CreateContext context{window_.get(), instance_, dpi_, *this, fonts_};
-    controls_.reserve(kFormControls.size());
-    for (const ControlDesign& design : kFormControls) {
-        controls_.push_back(CreateControl(design, context));
+    // A new child goes below its siblings, so creating the controls in
+    // sibling order gives both the focus order and the stacking at once.
+    controls_.resize(kFormControls.size());
+    for (const std::size_t row : SiblingOrder()) {
+        controls_[row] = CreateControl(kFormControls[row], context);
     }
-    ArrangeStacking();
 }
 
 Toolkit::~Toolkit() {
@@ -90,33 +113,6 @@ Toolkit::~Toolkit() {
         control->reset();
     }
     window_.reset();
-}
-
-void Toolkit::ArrangeStacking() {
-    // Sibling order is both the focus order (Tab follows it) and the
-    // stacking of overlapping controls: the focus order comes first, then
-    // the overlapping labels front to back, then the rest.
-    std::vector<const ControlWindow*> order;
-    for (const auto& control : controls_) {
-        order.push_back(control.get());
-    }
-    auto key = [](const ControlWindow* control) {
-        const ControlDesign& design = control->Design();
-        if (design.tabIndex >= 0) {
-            return std::pair{0, design.tabIndex};
-        }
-        if (design.stackRank >= 0) {
-            return std::pair{1, design.stackRank};
-        }
-        return std::pair{2, 0};
-    };
-    std::stable_sort(order.begin(), order.end(), [&](auto* a, auto* b) { return key(a) < key(b); });
-    HWND after = HWND_TOP;
-    for (const ControlWindow* control : order) {
-        ::SetWindowPos(control->Handle(), after, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = control->Handle();
-    }
 }
 
 template <typename T>

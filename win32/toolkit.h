@@ -72,7 +72,6 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void ArrangeStacking();
     void ReportError(std::int32_t number, const std::string& description);
 
     ControlWindow* ControlWithId(int id) const;
