@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Static analysis of all our code: clang-tidy (the checks in .clang-tidy) and
+# cppcheck, over the native tree's compile database and the Windows tree's.
+# Usage: analyse.sh NATIVE_BUILD_DIR [WIN32_BUILD_DIR]. Fails on any finding.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+native=$(realpath "$1")
+win32=${2:+$(realpath "$2")}
+jobs=$(nproc)
+status=0
+
+ours="$root/(store|appearance|preview|editor|win32|tests|bench)/"
+
+echo "== clang-tidy, native tree"
+run-clang-tidy -quiet -p "$native" -j "$jobs" "$ours" >"$native/clang-tidy.log" 2>&1 || status=1
+grep -E "(warning|error):" "$native/clang-tidy.log" | sort -u || true
+
+if [[ -n "$win32" && -f "$win32/compile_commands.json" ]]; then
+  echo "== clang-tidy, Windows tree"
+  gcc_dir=$(dirname "$(i686-w64-mingw32-g++-posix -print-libgcc-file-name)")
+  cxx="$gcc_dir/include/c++"
+  run-clang-tidy -quiet -p "$win32" -j "$jobs" \
+    -extra-arg=--target=i686-w64-mingw32 -extra-arg=-nostdinc++ \
+    -extra-arg=-isystem"$cxx" -extra-arg=-isystem"$cxx/i686-w64-mingw32" \
+    -extra-arg=-isystem"$cxx/backward" \
+    "$root/(win32|tests/win32|tests/e2e|bench)/" >"$win32/clang-tidy.log" 2>&1 || status=1
+  grep -E "(warning|error):" "$win32/clang-tidy.log" | sort -u || true
+fi
+
+echo "== cppcheck"
+cppcheck_args=(--enable=warning,performance,portability --error-exitcode=1 --inline-suppr -q
+  --suppress=missingIncludeSystem --suppress=unmatchedSuppression
+  "--suppress=*:/usr/*" "--suppress=*:$root/build*"
+  --std=c++20 -j "$jobs")
+cppcheck "${cppcheck_args[@]}" --project="$native/compile_commands.json" \
+  --cppcheck-build-dir="$(mkdir -p "$native/cppcheck" && echo "$native/cppcheck")" || status=1
+if [[ -n "$win32" && -f "$win32/compile_commands.json" ]]; then
+  cppcheck "${cppcheck_args[@]}" --library=windows -D_WIN32 -DWIN32 \
+    --project="$win32/compile_commands.json" \
+    --cppcheck-build-dir="$(mkdir -p "$win32/cppcheck" && echo "$win32/cppcheck")" || status=1
+fi
+
+[[ $status == 0 ]] && echo "static analysis: clean"
+exit $status
