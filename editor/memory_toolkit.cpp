@@ -32,22 +32,6 @@ FontRecord DesktopRecord(std::u16string_view face) {
 
 }  // namespace
 
-std::string_view EventName(ControlEvent event) {
-    switch (event) {
-        case ControlEvent::Click:
-            return "Click";
-        case ControlEvent::StateChange:
-            return "StateChange";
-        case ControlEvent::MouseDown:
-            return "MouseDown";
-        case ControlEvent::MouseUp:
-            return "MouseUp";
-        case ControlEvent::ListChoice:
-            return "ListChoice";
-    }
-    return "?";
-}
-
 MemoryLabel::MemoryLabel(std::string name, Color back, Color fore, std::u16string caption,
                          FontAttributes font)
     : name_(std::move(name)),

@@ -242,7 +242,4 @@ class MemoryToolkit final : public Toolkit {
     std::vector<std::string> log_;
 };
 
-// The name of an event as the log writes it.
-std::string_view EventName(ControlEvent event);
-
 }  // namespace quill

@@ -22,6 +22,23 @@ enum class ControlEvent {
     ListChoice,   // an entry chosen from a combo box's list
 };
 
+// The event's name, for logs and test messages.
+constexpr std::string_view EventName(ControlEvent event) {
+    switch (event) {
+        case ControlEvent::Click:
+            return "Click";
+        case ControlEvent::StateChange:
+            return "StateChange";
+        case ControlEvent::MouseDown:
+            return "MouseDown";
+        case ControlEvent::MouseUp:
+            return "MouseUp";
+        case ControlEvent::ListChoice:
+            return "ListChoice";
+    }
+    return "?";
+}
+
 // Receives the controls' events; the editor window implements it.
 class EventSink {
   public:

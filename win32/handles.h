@@ -10,7 +10,7 @@ namespace quill::win32 {
 // Copying is forbidden; moving hands the handle over.
 template <typename Handle, auto Close, Handle Invalid = Handle{}>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle h) noexcept : handle_(h) {}
     ~UniqueHandle() { reset(); }
@@ -35,14 +35,22 @@ public:
         }
     }
 
-private:
+  private:
     Handle handle_ = Invalid;
 };
 
-inline void CloseKey(HKEY key) noexcept { ::RegCloseKey(key); }
-inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
-inline void DeleteMemoryDc(HDC dc) noexcept { ::DeleteDC(dc); }
-inline void DestroyWindowHandle(HWND hwnd) noexcept { ::DestroyWindow(hwnd); }
+inline void CloseKey(HKEY key) noexcept {
+    ::RegCloseKey(key);
+}
+inline void DeleteGdiObject(HGDIOBJ object) noexcept {
+    ::DeleteObject(object);
+}
+inline void DeleteMemoryDc(HDC dc) noexcept {
+    ::DeleteDC(dc);
+}
+inline void DestroyWindowHandle(HWND hwnd) noexcept {
+    ::DestroyWindow(hwnd);
+}
 
 using UniqueHkey = UniqueHandle<HKEY, CloseKey>;
 using UniqueHfont = UniqueHandle<HFONT, DeleteGdiObject>;
@@ -54,7 +62,7 @@ using UniqueHwnd = UniqueHandle<HWND, DestroyWindowHandle>;
 
 // Selects an object into a device context and puts the old one back.
 class ScopedSelect {
-public:
+  public:
     ScopedSelect(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~ScopedSelect() {
         if (old_ != nullptr) {
@@ -64,14 +72,14 @@ public:
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // A window's device context, released when it goes out of scope.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
     ~WindowDc() {
         if (dc_ != nullptr) {
@@ -82,14 +90,14 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const noexcept { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // BeginPaint/EndPaint as one object.
 class PaintDc {
-public:
+  public:
     explicit PaintDc(HWND hwnd) noexcept : hwnd_(hwnd) { dc_ = ::BeginPaint(hwnd, &ps_); }
     ~PaintDc() { ::EndPaint(hwnd_, &ps_); }
     PaintDc(const PaintDc&) = delete;
@@ -97,7 +105,7 @@ public:
     HDC get() const noexcept { return dc_; }
     const PAINTSTRUCT& paint() const noexcept { return ps_; }
 
-private:
+  private:
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC dc_ = nullptr;

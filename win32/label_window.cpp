@@ -1,4 +1,5 @@
 #include "win32/label_window.h"
+#include "win32/window_procedure.h"
 
 #include <windowsx.h>
 
@@ -18,7 +19,7 @@ COLORREF ResolveColor(Color c) {
 void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpfnWndProc = ObjectWindowProcedure<LabelWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -98,7 +99,7 @@ void LabelWindow::Paint() {
                 align | DT_WORDBREAK | DT_NOPREFIX);
 }
 
-LRESULT LabelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -128,23 +129,6 @@ LRESULT LabelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK LabelWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<LabelWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->hwnd_.get() != hwnd) {
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    if (!self->events_.Guarded([&] { result = self->Handle(message, wParam, lParam); })) {
-        result = ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return result;
 }
 
 }  // namespace quill::win32

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "win32/control_window.h"
+#include "win32/window_procedure.h"
 
 namespace quill::win32 {
 
@@ -25,8 +26,9 @@ class LabelWindow final : public ControlWindow, public Label {
     void Rescale(int dpi, FontFactory& fonts) override;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProcedure<LabelWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
+    bool Guarded(const std::function<void()>& work) noexcept { return events_.Guarded(work); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void Repaint() const;
 

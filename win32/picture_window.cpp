@@ -1,4 +1,5 @@
 #include "win32/picture_window.h"
+#include "win32/window_procedure.h"
 
 #include <string>
 
@@ -24,7 +25,7 @@ int InnerHeightOf(const ControlDesign& design, int dpi) {
 void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpfnWndProc = ObjectWindowProcedure<PictureWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -143,7 +144,7 @@ void PictureWindow::Paint() {
                  InnerHeight(), SRCCOPY);
 }
 
-LRESULT PictureWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -156,23 +157,6 @@ LRESULT PictureWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK PictureWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PictureWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->hwnd_.get() != hwnd) {
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    if (!self->events_.Guarded([&] { result = self->Handle(message, wParam, lParam); })) {
-        result = ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return result;
 }
 
 }  // namespace quill::win32

@@ -2,6 +2,7 @@
 
 #include "preview/scaled_surface.h"
 #include "win32/control_window.h"
+#include "win32/window_procedure.h"
 
 namespace quill::win32 {
 
@@ -30,8 +31,10 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
                     bool transparent) override;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProcedure<PictureWindow>(HWND, UINT, WPARAM,
+                                                                 LPARAM) noexcept;
+    bool Guarded(const std::function<void()>& work) noexcept { return events_.Guarded(work); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void Invalidate();
     void ReplaceFont();

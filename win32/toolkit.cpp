@@ -1,4 +1,5 @@
 #include "win32/toolkit.h"
+#include "win32/window_procedure.h"
 
 #include <algorithm>
 #include <numeric>
@@ -79,7 +80,7 @@ Toolkit::Toolkit(HINSTANCE instance)
       errors_([this](std::int32_t number, const std::string& description) {
           ReportError(number, description);
       }) {
-    RegisterFormClass(instance_, Procedure);
+    RegisterFormClass(instance_, ObjectWindowProcedure<Toolkit>);
     LabelWindow::RegisterWindowClass(instance_);
     PictureWindow::RegisterWindowClass(instance_);
 
@@ -240,7 +241,7 @@ void Toolkit::OnDpiChanged(int dpi, const RECT& suggested) {
     ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
-LRESULT Toolkit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Toolkit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -268,23 +269,6 @@ LRESULT Toolkit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return ::DefWindowProcW(window_.get(), message, wParam, lParam);
-}
-
-LRESULT CALLBACK Toolkit::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Toolkit*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->window_.get() != hwnd) {
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    if (!self->errors_.Run([&] { result = self->Handle(message, wParam, lParam); })) {
-        result = ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return result;
 }
 
 }  // namespace quill::win32

@@ -15,6 +15,7 @@
 #include "win32/font_factory.h"
 #include "win32/handles.h"
 #include "win32/message_box.h"
+#include "win32/window_procedure.h"
 
 namespace quill::win32 {
 
@@ -68,8 +69,8 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     void RaiseFromWindows(std::string_view control, ControlEvent event) override;
     void RaiseNested(std::string_view control, ControlEvent event) override;
 
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProcedure<Toolkit>(HWND, UINT, WPARAM, LPARAM) noexcept;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void ReportError(std::int32_t number, const std::string& description);

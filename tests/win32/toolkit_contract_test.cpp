@@ -26,29 +26,13 @@
 namespace quill::win32 {
 namespace {
 
-const char* EventName(ControlEvent event) {
-    switch (event) {
-        case ControlEvent::Click:
-            return "Click";
-        case ControlEvent::StateChange:
-            return "StateChange";
-        case ControlEvent::MouseDown:
-            return "MouseDown";
-        case ControlEvent::MouseUp:
-            return "MouseUp";
-        case ControlEvent::ListChoice:
-            return "ListChoice";
-    }
-    return "?";
-}
-
 // Records "control:Event" lines; `reaction` runs inside the handler.
 struct RecordingSink : EventSink {
     std::vector<std::string> log;
     std::function<void(std::string_view, ControlEvent)> reaction;
 
     void OnEvent(std::string_view control, ControlEvent event) override {
-        log.push_back(std::string(control) + ":" + EventName(event));
+        log.push_back(std::string(control) + ":" + std::string(EventName(event)));
         if (reaction) {
             reaction(control, event);
         }
