@@ -12,9 +12,15 @@ namespace quill {
 // colours by its low byte.
 using Color = std::int32_t;
 
-constexpr Color Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
-constexpr bool IsSystemColor(Color c) { return c < 0; }
-constexpr int SystemColorIndex(Color c) { return c & 0xFF; }
+constexpr Color Rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+constexpr bool IsSystemColor(Color c) {
+    return c < 0;
+}
+constexpr int SystemColorIndex(Color c) {
+    return c & 0xFF;
+}
 constexpr Color SystemColor(int index) {
     return static_cast<Color>(0x80000000u | static_cast<std::uint32_t>(index));
 }

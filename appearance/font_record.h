@@ -27,7 +27,7 @@ inline constexpr std::uint8_t kHeight8Point = 245;   // lfHeight -11
 inline constexpr std::uint8_t kHeight9Point = 244;   // lfHeight -12
 inline constexpr std::uint8_t kHeight10Point = 243;  // lfHeight -13
 // Bytes 16 and 17 for each weight.
-inline constexpr std::uint8_t kBoldLow = 188, kBoldHigh = 2;     // 700
+inline constexpr std::uint8_t kBoldLow = 188, kBoldHigh = 2;      // 700
 inline constexpr std::uint8_t kNormalLow = 144, kNormalHigh = 1;  // 400
 
 // Decoding. The face name is the UTF-16LE text from offset 28 to the end with

@@ -182,6 +182,8 @@ class MemoryToolkit final : public Toolkit {
   public:
     MemoryToolkit();
     ~MemoryToolkit() override;
+    MemoryToolkit(const MemoryToolkit&) = delete;
+    MemoryToolkit& operator=(const MemoryToolkit&) = delete;
 
     // Toolkit
     Window& Form() override { return window_; }

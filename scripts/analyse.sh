@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Static analysis of all our code: clang-tidy (the checks in .clang-tidy) and
 # cppcheck, over the native tree's compile database and the Windows tree's.
-# Usage: analyse.sh NATIVE_BUILD_DIR [WIN32_BUILD_DIR]. Fails on any finding.
+# Usage: analyse.sh NATIVE_BUILD_DIR [WIN32_BUILD_DIR [FUZZ_BUILD_DIR]].
+# Fails on any finding.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 native=$(realpath "$1")
 win32=${2:+$(realpath "$2")}
+fuzz=${3:+$(realpath "$3")}
 jobs=$(nproc)
 status=0
 
@@ -27,8 +29,15 @@ if [[ -n "$win32" && -f "$win32/compile_commands.json" ]]; then
   grep -E "(warning|error):" "$win32/clang-tidy.log" | sort -u || true
 fi
 
+if [[ -n "$fuzz" && -f "$fuzz/compile_commands.json" ]]; then
+  echo "== clang-tidy, fuzz targets"
+  run-clang-tidy -quiet -p "$fuzz" -j "$jobs" "$root/tests/fuzz/" >"$fuzz/clang-tidy.log" 2>&1 || status=1
+  grep -E "(warning|error):" "$fuzz/clang-tidy.log" | sort -u || true
+fi
+
 echo "== cppcheck"
 cppcheck_args=(--enable=warning,performance,portability --error-exitcode=1 --inline-suppr -q
+  --library=googletest --library="$root/scripts/cppcheck-googletest.cfg"
   --suppress=missingIncludeSystem --suppress=unmatchedSuppression
   "--suppress=*:/usr/*" "--suppress=*:$root/build*"
   --std=c++20 -j "$jobs")

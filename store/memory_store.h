@@ -44,6 +44,8 @@ class MemoryStore final : public RegistryStore {
 
     MemoryStore();
     ~MemoryStore() override;
+    MemoryStore(const MemoryStore&) = delete;
+    MemoryStore& operator=(const MemoryStore&) = delete;
 
     // RegistryStore
     std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,

@@ -75,7 +75,7 @@ Variant RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
         return Empty{};
     }
 
-    const Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
+    Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
 
     KeyGuard reader(store_);
     if (!reader.Open(key.get(), "", kKeyRead)) {

@@ -15,7 +15,7 @@ inline constexpr std::u16string_view kOpenKeyErrorText = u"ERROR in Open RegKey"
 // is kept between calls: each call opens its key, works and closes it on every
 // path, errors included.
 class RegistryAccess {
-public:
+  public:
     RegistryAccess(RegistryStore& store, const AnsiCodec& codec, MessageBoxPort& messages)
         : store_(store), codec_(codec), messages_(messages) {}
 
@@ -33,7 +33,7 @@ public:
     bool SetRegistryValue(KeyHandle hKey, std::u16string_view KeyName,
                           std::u16string_view ValueName, const Variant& value);
 
-private:
+  private:
     RegistryStore& store_;
     const AnsiCodec& codec_;
     MessageBoxPort& messages_;

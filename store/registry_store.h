@@ -45,7 +45,7 @@ inline constexpr std::int32_t kErrorMoreData = 234;
 //   extended by one when the byte right after the data is NUL, as the
 //   platform does.
 class RegistryStore {
-public:
+  public:
     virtual ~RegistryStore() = default;
 
     virtual std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,

@@ -8,7 +8,7 @@ namespace quill {
 // Converts between the window's UTF-16 text and the 8-bit text of the
 // system's ANSI code page that crosses the store interface.
 class AnsiCodec {
-public:
+  public:
     virtual ~AnsiCodec() = default;
     virtual std::string ToAnsi(std::u16string_view text) const = 0;
     virtual std::u16string FromAnsi(std::string_view text) const = 0;
@@ -17,7 +17,7 @@ public:
 // Windows-1252 (the code page of western systems), used where the platform's
 // own conversion is not at hand. Characters outside it become '?'.
 class Windows1252Codec final : public AnsiCodec {
-public:
+  public:
     std::string ToAnsi(std::u16string_view text) const override;
     std::u16string FromAnsi(std::string_view text) const override;
 };

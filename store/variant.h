@@ -23,7 +23,11 @@ using ByteArrayRef = std::span<const std::uint8_t>;
 using Variant = std::variant<Empty, Missing, std::int16_t, std::int32_t, std::u16string, ByteArray,
                              ByteArrayRef, bool, double>;
 
-inline bool IsEmpty(const Variant& v) { return std::holds_alternative<Empty>(v); }
-inline bool IsMissing(const Variant& v) { return std::holds_alternative<Missing>(v); }
+inline bool IsEmpty(const Variant& v) {
+    return std::holds_alternative<Empty>(v);
+}
+inline bool IsMissing(const Variant& v) {
+    return std::holds_alternative<Missing>(v);
+}
 
 }  // namespace quill

@@ -1,5 +1,4 @@
 #include "win32/label_window.h"
-#include "win32/window_procedure.h"
 
 #include <windowsx.h>
 

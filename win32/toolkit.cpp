@@ -1,8 +1,8 @@
 #include "win32/toolkit.h"
-#include "win32/window_procedure.h"
 
 #include <algorithm>
 #include <numeric>
+#include <ranges>
 #include <stdexcept>
 #include <string>
 
@@ -11,6 +11,7 @@
 #include "win32/picture_window.h"
 #include "win32/standard_controls.h"
 #include "win32/wide_text.h"
+#include "win32/window_procedure.h"
 
 namespace quill::win32 {
 namespace {
@@ -110,8 +111,8 @@ Toolkit::~Toolkit() {
     sink_ = nullptr;
     // Children first, the newest first; the window procedure sees the
     // emptied slots while they go.
-    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
-        control->reset();
+    for (auto& control : std::ranges::reverse_view(controls_)) {
+        control.reset();
     }
     window_.reset();
 }

@@ -17,7 +17,7 @@ std::string Narrow(std::u16string_view text) {
 }
 
 struct SplitCase {
-    Color color;
+    Color color = 0;
     ColorComponents expected;
 };
 
@@ -45,7 +45,7 @@ TEST(FormatColorText, NegativeComponents) {
 }
 
 struct ParseCase {
-    const char16_t* text;
+    const char16_t* text = nullptr;
     std::optional<Color> expected;
 };
 

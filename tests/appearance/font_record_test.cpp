@@ -71,8 +71,8 @@ TEST(FontRecordDecode, FaceNameDropsEveryNul) {
 TEST(FontRecordPatch, CaptionWritesExactlyItsFields) {
     struct Case {
         std::optional<int> points;
-        bool bold;
-        std::uint8_t byte0, byte16, byte17;
+        bool bold = false;
+        std::uint8_t byte0 = 0, byte16 = 0, byte17 = 0;
     };
     const FontRecord original = PatternRecord();
     const Case cases[] = {

@@ -1,6 +1,7 @@
 #include "tests/e2e/e2e_support.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <stdexcept>
 
@@ -124,8 +125,9 @@ std::vector<std::uint8_t> FontRecordBytes(int height, int weight, const std::wst
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&font);
-    return {bytes, bytes + sizeof font};
+    std::vector<std::uint8_t> record(sizeof font);
+    std::memcpy(record.data(), &font, sizeof font);
+    return record;
 }
 
 // ---- processes and windows ---------------------------------------------------
@@ -449,7 +451,7 @@ bool SaveBmp(const Image& image, const std::wstring& path) {
     info.biPlanes = 1;
     info.biBitCount = 32;
     info.biCompression = BI_RGB;
-    const DWORD pixelBytes = static_cast<DWORD>(image.pixels.size() * 4);
+    const DWORD pixelBytes = static_cast<DWORD>(image.pixels.size()) * 4;
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info;

@@ -92,7 +92,7 @@ class ApplySoak : public ::testing::Test {
         }
         // Mostly usable names, so that most passes write.
         s.captionFace = pick(4) == 0 ? faces[pick(7)] : faces[pick(2)];
-        s.menuFace = pick(4) == 0 ? faces[pick(7)] : faces[3 * pick(2)];
+        s.menuFace = pick(4) == 0 ? faces[pick(7)] : faces[pick(2) == 0 ? 0 : 3];
         s.point8 = pick(3);
         s.point9 = pick(3);
         s.point10 = pick(3);

@@ -22,7 +22,7 @@ int Component(std::int16_t from, std::int16_t to, int step) {
 
 TEST(GradientComponent, KnownSteps) {
     struct Case {
-        int step;
+        int step = 0;
         ColorComponents expected;
     };
     const Case cases[] = {

@@ -78,7 +78,7 @@ TEST_F(RegistryAccessTest, EveryPathClosesEveryHandle) {
     const auto noArrange = [](MemoryStore&) {};
     const auto getMenuFont = [](StoreWorld& t) { t.Get(u"MenuFont", 1.5); };
     const auto setMenuFont = [](StoreWorld& t) { t.Set(u"MenuFont", ByteArray(92)); };
-    const auto expect1001 = [](std::function<void()> f) { EXPECT_THROW(f(), AppError); };
+    const auto expect1001 = [](const std::function<void()>& f) { EXPECT_THROW(f(), AppError); };
     const Case cases[] = {
         {"read text", [](MemoryStore& s) { s.PutString(kMetrics, "MenuFont", "x"); }, getMenuFont},
         {"read long binary",

@@ -15,6 +15,12 @@ using namespace std::string_literals;
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A literal's characters with its terminating NUL.
+template <std::size_t N>
+std::string_view WithNul(const char (&text)[N]) {
+    return {text, N};
+}
+
 Bytes BytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
@@ -194,8 +200,8 @@ TEST_P(StoreContract, ReadsEachHandledTypeByItsCase) {
         Variant expected;
     };
     const Case cases[] = {
-        {"Sz", kRegSz, BytesOf(std::string_view("255 255 255", 12)), u"255 255 255"s},
-        {"ExpandSz", kRegExpandSz, BytesOf(std::string_view("%WINDIR%\\x", 11)),
+        {"Sz", kRegSz, BytesOf(WithNul("255 255 255")), u"255 255 255"s},
+        {"ExpandSz", kRegExpandSz, BytesOf(WithNul("%WINDIR%\\x")),
          u"%WINDIR%\\x"s},  // not expanded
         {"MultiSz", kRegMultiSz, BytesOf(std::string_view("ab\0c\0\0", 6)),
          std::u16string(u"ab\0c", 4)},
@@ -276,7 +282,7 @@ TEST_P(StoreContract, WritesEachCaseWithItsType) {
         {"Int16", std::int16_t{5}, kRegDword, {5, 0, 0, 0}},
         {"Int16Negative", std::int16_t{-2}, kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}},
         {"Int32", std::int32_t{0x01020304}, kRegDword, {4, 3, 2, 1}},
-        {"Text", std::u16string(u"-270"), kRegSz, BytesOf(std::string_view("-270", 5))},
+        {"Text", std::u16string(u"-270"), kRegSz, BytesOf(WithNul("-270"))},
         {"EmptyText", std::u16string(), kRegSz, {}},
         {"Bytes", record, kRegBinary, record},
         {"BytesRef", ByteArrayRef(record), kRegBinary, record},

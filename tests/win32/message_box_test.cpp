@@ -54,7 +54,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
 }
 
 struct DialogSearch {
-    DWORD threadId;
+    DWORD threadId = 0;
     HWND dialog = nullptr;
 };
 

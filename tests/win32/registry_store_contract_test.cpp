@@ -30,6 +30,8 @@ class RegistryHarness final : public StoreHarness {
             ::RegCloseKey(key);
         }
     }
+    RegistryHarness(const RegistryHarness&) = delete;
+    RegistryHarness& operator=(const RegistryHarness&) = delete;
     ~RegistryHarness() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, scratch_.c_str());
         // Goes only once no other test's key is left below it.
