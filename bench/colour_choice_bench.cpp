@@ -17,6 +17,8 @@
 namespace {
 
 using namespace quill::e2e;
+
+constexpr Millis kWait{10000};  // no step of a colour choice may take longer
 using quill::bench::Median;
 using quill::bench::NowMs;
 
@@ -41,7 +43,7 @@ int main() {
 
             const double click = NowMs();
             PostClick(swatch);
-            HWND dialog = WaitForDialog(editor.Program().Id(), editor.Main(), 10s);
+            HWND dialog = WaitForDialog(editor.Program().Id(), editor.Main(), kWait);
             if (dialog == nullptr) {
                 std::printf("no colour dialog\n");
                 return 1;
@@ -58,13 +60,13 @@ int main() {
             const std::uint32_t before = PreviewLeftEdge(picture);
             const double ok = NowMs();
             PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-            if (!WaitUntil([&] { return !IsWindow(dialog); }, 10s, 1ms)) {
+            if (!WaitUntil([&] { return !IsWindow(dialog); }, kWait, 1ms)) {
                 std::printf("the colour dialog did not close\n");
                 return 1;
             }
             const double closed = NowMs();
             toClosed.push_back(closed - ok);
-            if (!WaitUntil([&] { return PreviewLeftEdge(picture) != before; }, 10s, 1ms)) {
+            if (!WaitUntil([&] { return PreviewLeftEdge(picture) != before; }, kWait, 1ms)) {
                 std::printf("the preview did not change from 0x%06X (typed 0x%06X)\n",
                             static_cast<unsigned>(before), static_cast<unsigned>(shown));
                 return 1;

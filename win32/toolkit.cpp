@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 #include <stdexcept>
 #include <string>
 
@@ -109,10 +108,10 @@ Toolkit::Toolkit(HINSTANCE instance)
 
 Toolkit::~Toolkit() {
     sink_ = nullptr;
-    // Children first, the newest first; the window procedure sees the
-    // emptied slots while they go.
-    for (auto& control : std::ranges::reverse_view(controls_)) {
-        control.reset();
+    // Children first, the newest first; a control that is going is already
+    // out of the list, so the window procedure no longer finds it.
+    while (!controls_.empty()) {
+        controls_.pop_back();
     }
     window_.reset();
 }

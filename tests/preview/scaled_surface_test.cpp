@@ -77,7 +77,7 @@ TEST(PixelSurface, FillsAndExports) {
     EXPECT_EQ(s.Pixel(2, 1), Rgb(1, 2, 3));
     const std::string ppm = s.ToPpm();
     const std::string header = "P6\n4 3\n255\n";
-    ASSERT_EQ(ppm.size(), header.size() + std::size_t{4 * 3 * 3});
+    ASSERT_EQ(ppm.size(), header.size() + std::size_t{4} * 3 * 3);
     EXPECT_EQ(ppm.substr(0, header.size()), header);
     EXPECT_EQ(ppm.substr(header.size() + 3, 3), "\xC8\x64\x32");
 }
