@@ -10,4 +10,9 @@ if(TARGET quillmar-appearance)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
   set(CPACK_STRIP_FILES ON)
   include(CPack)
+
+  add_test(NAME release_package
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
+                   -DCMAKE_CPACK_COMMAND=${CMAKE_CPACK_COMMAND}
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckPackage.cmake)
 endif()

@@ -1,0 +1,22 @@
+# Makes the release zip with cpack and checks what it holds: the program, the
+# README and the licence, in a folder named after the version.
+# Run as: cmake -DBUILD_DIR=... -DVERSION=... -P CheckPackage.cmake
+execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
+                WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                ERROR_VARIABLE out)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cpack failed:\n${out}")
+endif()
+set(zip "${BUILD_DIR}/quillmar-appearance-${VERSION}-win32.zip")
+if(NOT EXISTS "${zip}")
+  message(FATAL_ERROR "no package at ${zip}:\n${out}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf "${zip}" OUTPUT_VARIABLE listing
+                RESULT_VARIABLE status)
+set(top "quillmar-appearance-${VERSION}-win32")
+foreach(entry quillmar-appearance.exe README.md LICENSE)
+  if(NOT listing MATCHES "${top}/${entry}")
+    message(FATAL_ERROR "${entry} is not in the package:\n${listing}")
+  endif()
+endforeach()
+message(STATUS "package ${zip}:\n${listing}")
