@@ -53,7 +53,11 @@ TEST(LeakRun, RepaintsAndAppliesHoldNoMoreObjectsOrHandles) {
     EXPECT_GT(before.gdiObjects, 0) << "no GDI count: the census cannot see the process";
     EXPECT_GT(before.userObjects, 30) << "the window and its controls";
     EXPECT_GT(before.kernelHandles, 0);
-    EXPECT_EQ(after, before);
+    // Nothing may grow; a count may fall by the odd object that was still
+    // pending when the first census was taken.
+    EXPECT_LE(after.gdiObjects, before.gdiObjects);
+    EXPECT_LE(after.userObjects, before.userObjects);
+    EXPECT_LE(after.kernelHandles, before.kernelHandles);
     EXPECT_EQ(editor.Caption(), L"Yes!");
     EXPECT_EQ(editor.Close(), 0u);
 }
