@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kRepaints = 1000;  // each face choice repaints both previews
 constexpr int kApplies = 100;
+constexpr long kCacheNoise = 4;
 
 // A choice from the caption face list, as the list reports it: synchronous,
 // so the program has repainted both previews when this returns.
@@ -53,9 +54,10 @@ TEST(LeakRun, RepaintsAndAppliesHoldNoMoreObjectsOrHandles) {
     EXPECT_GT(before.gdiObjects, 0) << "no GDI count: the census cannot see the process";
     EXPECT_GT(before.userObjects, 30) << "the window and its controls";
     EXPECT_GT(before.kernelHandles, 0);
-    // Nothing may grow; a count may fall by the odd object that was still
-    // pending when the first census was taken.
-    EXPECT_LE(after.gdiObjects, before.gdiObjects);
+    // Nothing may grow. Wine's own caches make or free the odd GDI object
+    // (a DC, a region) as they please; a leak in a repaint or an Apply would
+    // add a hundred or more.
+    EXPECT_LE(after.gdiObjects, before.gdiObjects + kCacheNoise);
     EXPECT_LE(after.userObjects, before.userObjects);
     EXPECT_LE(after.kernelHandles, before.kernelHandles);
     EXPECT_EQ(editor.Caption(), L"Yes!");
