@@ -60,16 +60,16 @@ const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
     return resolved_.emplace(face, std::move(use)).first->second;
 }
 
-UniqueHfont FontFactory::Create(const FontSpec& spec, int dpi) {
+UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = FontHeight(spec.points, dpi);
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = spec.charset;
+    font.lfHeight = FontHeight(wanted.points, dpi);
+    font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = wanted.charset;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = ToWide(InstalledFace(spec.face));
+    const std::wstring face = ToWide(InstalledFace(wanted.face));
     std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
     return UniqueHfont(::CreateFontIndirectW(&font));
 }

@@ -26,7 +26,7 @@ FontSpec SpecOf(const FontDesign& design);
 // close, metric-compatible ones.
 class FontFactory {
   public:
-    UniqueHfont Create(const FontSpec& spec, int dpi);
+    UniqueHfont Create(const FontSpec& wanted, int dpi);
 
     // The face to ask GDI for: `face` itself when installed, else its
     // replacement when one is known, else `face` (GDI then picks one).

@@ -16,13 +16,7 @@ COLORREF ResolveColor(Color c) {
 }
 
 void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ObjectWindowProcedure<LabelWindow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
+    RegisterObjectWindowClass<LabelWindow>(instance, kClassName);
 }
 
 LabelWindow::LabelWindow(const ControlDesign& design, const CreateContext& context)

@@ -22,13 +22,7 @@ int InnerHeightOf(const ControlDesign& design, int dpi) {
 }  // namespace
 
 void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ObjectWindowProcedure<PictureWindow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
+    RegisterObjectWindowClass<PictureWindow>(instance, kClassName);
 }
 
 PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& context)

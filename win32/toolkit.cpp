@@ -21,17 +21,6 @@ constexpr DWORD kFormStyle =
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kExitAfterError = 1;
 
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClassName;
-    ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
-}
-
 std::unique_ptr<ControlWindow> CreateControl(const ControlDesign& design,
                                              const CreateContext& context) {
     switch (design.kind) {
@@ -80,7 +69,8 @@ Toolkit::Toolkit(HINSTANCE instance)
       errors_([this](std::int32_t number, const std::string& description) {
           ReportError(number, description);
       }) {
-    RegisterFormClass(instance_, ObjectWindowProcedure<Toolkit>);
+    RegisterObjectWindowClass<Toolkit>(instance_, kFormClassName,
+                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     LabelWindow::RegisterWindowClass(instance_);
     PictureWindow::RegisterWindowClass(instance_);
 

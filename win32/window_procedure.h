@@ -28,4 +28,19 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
     return result;
 }
 
+// Registers the window class `name` for windows that belong to objects of
+// type T; registering it once more fails harmlessly.
+template <typename T>
+void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* name,
+                               HBRUSH background = nullptr) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = ObjectWindowProcedure<T>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    ::RegisterClassExW(&windowClass);
+}
+
 }  // namespace quill::win32
