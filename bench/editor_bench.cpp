@@ -17,6 +17,7 @@
 #include "editor/form1.h"
 #include "win32/ansi_codec.h"
 #include "win32/dpi.h"
+#include "win32/editor_start.h"
 #include "win32/registry_store.h"
 #include "win32/toolkit.h"
 
@@ -58,10 +59,7 @@ int main() {
     quill::win32::RegistryStore store;
     quill::win32::AnsiCodec codec;
     std::optional<quill::Form1> form;
-    if (!toolkit.RunGuarded([&] {
-            form.emplace(toolkit, store, codec);
-            form->Form_Load();
-        })) {
+    if (!quill::win32::StartEditor(toolkit, store, codec, form)) {
         std::printf("start-up failed\n");
         return 1;
     }

@@ -9,6 +9,7 @@
 #include "editor/form1.h"
 #include "win32/ansi_codec.h"
 #include "win32/dpi.h"
+#include "win32/editor_start.h"
 #include "win32/registry_store.h"
 #include "win32/toolkit.h"
 
@@ -24,10 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         std::optional<quill::Form1> form;
         // Start-up runs before the window is first shown; an error there is
         // shown and ends the program without showing it.
-        if (!toolkit.RunGuarded([&] {
-                form.emplace(toolkit, store, codec);
-                form->Form_Load();
-            })) {
+        if (!quill::win32::StartEditor(toolkit, store, codec, form)) {
             return 1;
         }
         toolkit.Show(showCommand);
