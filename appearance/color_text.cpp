@@ -1,6 +1,8 @@
 #include "appearance/color_text.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 namespace quill {
 
@@ -18,42 +20,27 @@ ColorComponents SplitColor(Color c) {
 namespace {
 
 void AppendDecimal(std::u16string& out, std::int32_t n) {
-    std::int64_t v = n;
-    if (v < 0) {
-        out.push_back(u'-');
-        v = -v;
-    }
-    std::array<char16_t, 12> digits{};
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char16_t>(u'0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    while (count > 0)
-        out.push_back(digits[--count]);
+    for (const char digit : std::to_string(n))
+        out.push_back(static_cast<char16_t>(digit));
 }
 
 // One piece of a colour text: plain decimal digits with an optional leading
-// '-', within the 16-bit range and not negative. "-0" is zero.
+// '-', from 0 to 32767 ("-0" is zero); any other negative number is refused.
 std::optional<int> ParseComponent(std::u16string_view piece) {
-    bool negative = false;
-    if (!piece.empty() && piece.front() == u'-') {
-        negative = true;
+    const bool negative = piece.starts_with(u'-');
+    if (negative)
         piece.remove_prefix(1);
-    }
     if (piece.empty())
         return std::nullopt;
     int value = 0;
-    for (char16_t ch : piece) {
+    for (const char16_t ch : piece) {
         if (ch < u'0' || ch > u'9')
             return std::nullopt;
         value = value * 10 + (ch - u'0');
-        if (value > 32768)
-            return std::nullopt;  // past the 16-bit range either way
+        if (value > 32767)
+            return std::nullopt;  // beyond the 16-bit range
     }
-    if (negative)
-        value = -value;
-    if (value < 0 || value > 32767)
+    if (negative && value != 0)
         return std::nullopt;
     return value;
 }
@@ -71,8 +58,6 @@ std::u16string FormatColorText(const ColorComponents& c) {
 }
 
 std::optional<Color> ParseColorText(std::u16string_view text) {
-    if (text.empty())
-        return std::nullopt;
     // Split at every space: n spaces make n + 1 pieces, empty ones included.
     std::array<std::u16string_view, 3> pieces;
     std::size_t count = 0;
@@ -89,14 +74,17 @@ std::optional<Color> ParseColorText(std::u16string_view text) {
     if (count != pieces.size())
         return std::nullopt;
 
-    std::array<int, 3> parts{};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const auto value = ParseComponent(pieces[i]);
+    // red + 256 * green + 65536 * blue; a component above 255 counts as 255.
+    Color color = 0;
+    Color weight = 1;
+    for (const std::u16string_view piece : pieces) {
+        const auto value = ParseComponent(piece);
         if (!value)
             return std::nullopt;
-        parts[i] = *value > 255 ? 255 : *value;
+        color += std::min(*value, 255) * weight;
+        weight *= 256;
     }
-    return Rgb(parts[0], parts[1], parts[2]);
+    return color;
 }
 
 }  // namespace quill

@@ -1,25 +1,25 @@
 #include "appearance/font_record.h"
 
+#include <algorithm>
+
 namespace quill {
 
 namespace {
 
+// A byte of the record; one beyond its end reads as 0.
 std::uint8_t ByteAt(std::span<const std::uint8_t> record, std::size_t index) {
-    return index < record.size() ? record[index] : 0;
+    return record.size() > index ? record[index] : 0;
 }
 
 // The face name's UTF-16LE bytes from offset 28, then zeros to the end of
 // the record, whatever its length: a long name is cut where the record ends.
 void WriteFaceName(FontRecord& record, std::u16string_view face) {
-    std::size_t nameByte = 0;
     const std::size_t nameBytes = face.size() * 2;
-    for (std::size_t i = kFaceNameOffset; i < record.size(); ++i, ++nameByte) {
-        if (nameByte >= nameBytes) {
-            record[i] = 0;
-            continue;
-        }
-        const char16_t unit = face[nameByte / 2];
-        record[i] = static_cast<std::uint8_t>(nameByte % 2 == 0 ? unit & 0xFF : unit >> 8);
+    std::size_t nameByte = 0;
+    for (std::uint8_t& byte : std::span(record).subspan(std::min(kFaceNameOffset, record.size()))) {
+        const char16_t unit = nameByte < nameBytes ? face[nameByte / 2] : u'\0';
+        byte = static_cast<std::uint8_t>(nameByte % 2 == 0 ? unit & 0xFF : unit >> 8);
+        ++nameByte;
     }
 }
 

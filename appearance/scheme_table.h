@@ -16,7 +16,6 @@ enum class SchemeSource {
 };
 
 struct SchemeRow {
-    int position;  // 1 to 42, the order of the writes
     std::u16string_view key;
     std::u16string_view valueName;
     SchemeSource source;
@@ -24,7 +23,8 @@ struct SchemeRow {
     std::string_view swatch;        // for Swatch rows: the swatch control's name
 };
 
-// The 42 values that Apply writes, in write order.
+// The 42 values that Apply writes, in write order: the array order is the
+// order of the writes.
 extern const std::array<SchemeRow, 42> kSchemeTable;
 
 }  // namespace quill

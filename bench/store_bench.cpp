@@ -20,14 +20,6 @@ constexpr const char* kScratch = "Software\\QuillmarBench";
 constexpr const char16_t* kScratchText = u"Software\\QuillmarBench";
 constexpr int kCalls = 2000;
 
-// Prints instead of blocking on a dialog: a benchmark runs unattended.
-class PrintedMessages final : public quill::MessageBoxPort {
-  public:
-    void ShowMessage(std::u16string_view text) override {
-        std::printf("message: %s\n", std::string(text.begin(), text.end()).c_str());
-    }
-};
-
 double Milliseconds(LONGLONG ticks) {
     static const double frequency = [] {
         LARGE_INTEGER f;
@@ -66,8 +58,7 @@ int main() {
 
     quill::win32::RegistryStore store;
     quill::win32::AnsiCodec codec;
-    PrintedMessages messages;
-    quill::RegistryAccess access(store, codec, messages);
+    quill::RegistryAccess access(store, codec);
 
     bool allWritten = true;
     Report("SetRegistryValue (text \"-270\")", [&] {
@@ -82,11 +73,11 @@ int main() {
     bool allRead = true;
     Report("GetRegistryValue (text)", [&] {
         allRead &= std::holds_alternative<std::u16string>(
-            access.GetRegistryValue(kScratchText, u"CaptionHeight"));
+            access.GetRegistryValue(kScratchText, u"CaptionHeight").value);
     });
     Report("GetRegistryValue (92-byte binary)", [&] {
         allRead &= std::holds_alternative<quill::ByteArray>(
-            access.GetRegistryValue(kScratchText, u"CaptionFont"));
+            access.GetRegistryValue(kScratchText, u"CaptionFont").value);
     });
 
     ::RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);

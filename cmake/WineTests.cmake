@@ -20,5 +20,5 @@ function(quill_add_wine_test name target)
     FIXTURES_REQUIRED wine
     RESOURCE_LOCK wine_registry
     ENVIRONMENT "QUILL_WINE_STATE=${QUILL_WINE_STATE}"
-    TIMEOUT 600)
+    TIMEOUT 60)
 endfunction()

@@ -13,9 +13,11 @@ constexpr std::u16string_view kApplyFailed = u"Failed!";
 }  // namespace
 
 void Form1::btnApply_Click() {
-    // A face name or record that cannot be patched would otherwise stop the
-    // pass half way: refuse before anything is written.
-    if (!ApplyCanPatchRecords()) {
+    // A face name that cannot be written would otherwise stop the pass half
+    // way: refuse it before anything is written. (Start-up keeps only records
+    // long enough to patch.)
+    if (CheckFaceName(fontCmb.Text()) != PatchResult::Ok ||
+        CheckFaceName(menuCmb.Text()) != PatchResult::Ok) {
         toolkit_.Form().SetCaption(kApplyFailed);
         return;
     }
@@ -52,13 +54,6 @@ void Form1::btnApply_Click() {
         }
     }
     toolkit_.Form().SetCaption(kApplied);
-}
-
-bool Form1::ApplyCanPatchRecords() const {
-    return CheckFaceName(fontCmb.Text()) == PatchResult::Ok &&
-           CheckFaceName(menuCmb.Text()) == PatchResult::Ok &&
-           CaptionFontBytes.size() >= kMinPatchableRecord &&
-           MenuFontBytes.size() >= kMinPatchableRecord;
 }
 
 void Form1::PatchCaptionFont() {

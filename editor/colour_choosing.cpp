@@ -1,3 +1,4 @@
+#include "editor/attempt.h"
 #include "editor/form1.h"
 
 namespace quill {
@@ -5,24 +6,16 @@ namespace quill {
 void Form1::PickColor(Label& target) noexcept {
     // Ignore-and-continue: a failing step is skipped. A cancelled dialog
     // fails ShowColor, and then nothing is stored.
-    bool failed = false;
-    auto step = [&failed](auto&& action) {
-        try {
-            action();
-        } catch (...) {
-            failed = true;
-        }
-    };
-    step([&] { CommonDialog.SetCancelError(true); });
-    step([&] { CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen); });
+    bool confirmed = Attempt([&] { CommonDialog.SetCancelError(true); });
+    confirmed = Attempt([&] {
+        CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen);
+    }) && confirmed;
     // The dialog starts from the colour the swatch shows.
-    step([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); });
-    step([&] { CommonDialog.ShowColor(); });
-    if (!failed) {
-        step([&] { target.SetBackColor(CommonDialog.GetColor()); });
-    }
-    if (!failed) {
-        step([&] { btnApply.SetEnabled(true); });
+    confirmed = Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); }) &&
+                confirmed;
+    confirmed = Attempt([&] { CommonDialog.ShowColor(); }) && confirmed;
+    if (confirmed && Attempt([&] { target.SetBackColor(CommonDialog.GetColor()); })) {
+        Attempt([&] { btnApply.SetEnabled(true); });
     }
 }
 

@@ -2,26 +2,15 @@
 
 #include <array>
 
+#include "editor/attempt.h"
 #include "preview/titlebar_preview.h"
 
 namespace quill {
 
-namespace {
-
-// Runs one step under the ignore-and-continue rule: a failing step is
-// skipped, and whatever it would have set keeps its previous value.
-template <typename Step>
-void IgnoreFailure(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-}  // namespace
-
 Form1::Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec)
-    : fontCmb(toolkit.ComboBoxNamed("fontCmb")),
+    : toolkit_(toolkit),
+      registry_(store, codec),
+      fontCmb(toolkit.ComboBoxNamed("fontCmb")),
       menuCmb(toolkit.ComboBoxNamed("menuCmb")),
       ckBold(toolkit.CheckBoxNamed("ckBold")),
       ckPoint8(toolkit.CheckBoxNamed("ckPoint8")),
@@ -45,11 +34,7 @@ Form1::Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec)
       Label7(toolkit.LabelNamed("Label7")),
       Menu(toolkit.LabelNamed("Menu")),
       btnApply(toolkit.ButtonNamed("btnApply")),
-      Command1(toolkit.ButtonNamed("Command1")),
-      Command2(toolkit.ButtonNamed("Command2")),
       CommonDialog(toolkit.CommonDialog()),
-      toolkit_(toolkit),
-      registry_(store, codec, toolkit.Messages()),
       menu_{MenuBar, MenuHilight, Label6, Menu, Label7} {
     toolkit_.SetEventSink(this);
 }
@@ -100,7 +85,11 @@ void Form1::OnEvent(std::string_view control, ControlEvent event) {
 
 Variant Form1::GetRegistryValue(std::u16string_view sKeyName, std::u16string_view ValueName,
                                 const Variant& DefaultValue) {
-    return registry_.GetRegistryValue(sKeyName, ValueName, DefaultValue);
+    ReadResult read = registry_.GetRegistryValue(sKeyName, ValueName, DefaultValue);
+    if (!read.keyOpened) {
+        toolkit_.Messages().ShowMessage(kOpenKeyErrorText);
+    }
+    return std::move(read.value);
 }
 
 bool Form1::SetRegistryValue(KeyHandle hKey, std::u16string_view KeyName,
@@ -129,26 +118,26 @@ std::u16string Form1::ColorToText(const Label& swatch) {
 void Form1::DrawTitlebarPreview(Color startColor, Color endColor, PictureBox& target) noexcept {
     ColorComponents start;
     ColorComponents end;
-    IgnoreFailure([&] {
+    Attempt([&] {
         SplitColor(ShownColor(startColor));
         start = {Red, Green, Blue};
     });
-    IgnoreFailure([&] {
+    Attempt([&] {
         SplitColor(ShownColor(endColor));
         end = {Red, Green, Blue};
     });
-    IgnoreFailure([&] { PaintGradient(target, start, end); });
+    Attempt([&] { PaintGradient(target, start, end); });
 
     std::string_view caption = kInactiveCaption;
-    IgnoreFailure([&] {
-        if (target.Name() == kActivePicName) {
+    Attempt([&] {
+        if (&target == &ActivePic) {
             caption = kActiveCaption;
             ActivePic.SetForeColor(ShownColor(ActiveTitle.BackColor()));
         } else {
             InactivePic.SetForeColor(ShownColor(InactiveTitle.BackColor()));
         }
     });
-    IgnoreFailure([&] { DrawCaptionText(target, caption); });
+    Attempt([&] { DrawCaptionText(target, caption); });
 }
 
 void Form1::RepaintActive() {

@@ -2,6 +2,7 @@
 
 // The editor window. It holds the whole edit in its controls and four
 // window-level fields; every operation of the program is one of its members.
+// It is driven only through the toolkit's events, as a user would drive it.
 
 #include <cstdint>
 #include <string>
@@ -9,14 +10,16 @@
 
 #include "appearance/color_text.h"
 #include "appearance/font_record.h"
-#include "editor/toolkit.h"
-#include "preview/menu_imitation.h"
+#include "editor/menu_imitation.h"
+#include "ports/registry_store.h"
+#include "ports/text_codec.h"
+#include "ports/toolkit.h"
 #include "store/registry_access.h"
-#include "store/registry_store.h"
-#include "store/text_codec.h"
 #include "store/variant.h"
 
 namespace quill {
+
+inline constexpr std::u16string_view kOpenKeyErrorText = u"ERROR in Open RegKey";
 
 class Form1 final : public EventSink {
   public:
@@ -32,19 +35,59 @@ class Form1 final : public EventSink {
     // Routes a control's event to its handler. Errors pass to the caller.
     void OnEvent(std::string_view control, ControlEvent event) override;
 
-    // The settings store, below HKEY_CURRENT_USER for reads.
+    // The settings store, below HKEY_CURRENT_USER for reads. A key that
+    // cannot be opened for reading is reported in a message box.
     Variant GetRegistryValue(std::u16string_view sKeyName, std::u16string_view ValueName,
                              const Variant& DefaultValue = Missing{});
     bool SetRegistryValue(KeyHandle hKey, std::u16string_view KeyName,
                           std::u16string_view ValueName, const Variant& value);
 
-    // The window's own operations (public so that tests can drive them).
+  private:
+    // Handlers, one per control event.
+    void btnApply_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void fontCmb_Click();
+    void menuCmb_Click();
+    void ckBold_Click();
+    void SetApplyFlag();  // any mouse press on the bold or point-size boxes
+    void ckPoint8_MouseUp();
+    void ckPoint9_MouseUp();
+    void ckPoint10_MouseUp();
+    void ActiveTitleBar_Click();
+    void GradientActiveTitlebar_Click();
+    void ActiveTitle_Click();
+    void InactiveTitlebar_Click();
+    void GradientInactiveTitlebar_Click();
+    void InactiveTitle_Click();
+    void MenuBarColor_Click();
+    void MenuColor_Click();
+    void MenuHighlightColor_Click();
+    void MenuTextColor_Click();
+
+    // The window's own operations.
     void SplitColor(Color c);
     std::u16string ColorToText(const Label& swatch);
     void DrawTitlebarPreview(Color startColor, Color endColor, PictureBox& target) noexcept;
     void SetSwatchFromText(Label& swatch, std::u16string_view text);
     void PickColor(Label& target) noexcept;
     void SetPreviewFontSize(std::int16_t size);
+
+    // Start-up's reads, made safe against what the store holds.
+    FontRecord ReadFontRecord(std::u16string_view valueName, FontRole role);
+    void ReadSwatch(Label& swatch, std::u16string_view valueName);
+
+    void PointSizeInterlock(CheckBox& box, CheckBox& other1, CheckBox& other2, std::int16_t size);
+    void RepaintActive();
+    void RepaintInactive();
+    // The colour a label shows for a colour integer: a system-colour
+    // reference resolved to the desktop's current colour.
+    Color ShownColor(Color c) const;
+    void PatchCaptionFont();
+    void PatchMenuFont();
+
+    Toolkit& toolkit_;
+    RegistryAccess registry_;
 
     // Window-level fields: the font records read at start-up, patched by
     // Apply, and the components that SplitColor hands back.
@@ -79,50 +122,7 @@ class Form1 final : public EventSink {
     Label& Label7;
     Label& Menu;
     CommandButton& btnApply;
-    CommandButton& Command1;
-    CommandButton& Command2;
     ColorDialog& CommonDialog;
-
-  private:
-    // Handlers, one per control event.
-    void btnApply_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void fontCmb_Click();
-    void menuCmb_Click();
-    void ckBold_Click();
-    void SetApplyFlag();  // any mouse press on the bold or point-size boxes
-    void ckPoint8_MouseUp();
-    void ckPoint9_MouseUp();
-    void ckPoint10_MouseUp();
-    void ActiveTitleBar_Click();
-    void GradientActiveTitlebar_Click();
-    void ActiveTitle_Click();
-    void InactiveTitlebar_Click();
-    void GradientInactiveTitlebar_Click();
-    void InactiveTitle_Click();
-    void MenuBarColor_Click();
-    void MenuColor_Click();
-    void MenuHighlightColor_Click();
-    void MenuTextColor_Click();
-
-    // Start-up's reads, made safe against what the store holds.
-    FontRecord ReadFontRecord(std::u16string_view valueName, FontRole role);
-    std::u16string ReadColorText(std::u16string_view valueName);
-    void ReadSwatch(Label& swatch, std::u16string_view valueName);
-
-    void PointSizeInterlock(CheckBox& box, CheckBox& other1, CheckBox& other2, std::int16_t size);
-    void RepaintActive();
-    void RepaintInactive();
-    // The colour a label shows for a colour integer: a system-colour
-    // reference resolved to the desktop's current colour.
-    Color ShownColor(Color c) const;
-    bool ApplyCanPatchRecords() const;
-    void PatchCaptionFont();
-    void PatchMenuFont();
-
-    Toolkit& toolkit_;
-    RegistryAccess registry_;
     MenuImitation menu_;
 };
 

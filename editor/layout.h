@@ -9,12 +9,15 @@
 namespace quill {
 
 // The window's design: every control with its place, size, colours and
-// font, as it is when created. Both toolkit realisations create the controls
-// from this one table. Places and sizes are in twips (15 to a pixel at 96
+// font, as it is when created. The toolkit creates the controls from this
+// one table. Places and sizes are in twips (15 to a pixel at 96
 // DPI) from the top-left corner of the client area.
 
 enum class ControlKind { Label, Swatch, CheckBox, ComboBox, CommandButton, PictureBox, Line };
 enum class TextAlign { Left, Center };
+// The key that presses a button wherever the focus is: Enter the default
+// button (while it is enabled), Escape the cancel button.
+enum class DialogKey { None, Enter, Escape };
 
 inline constexpr std::uint8_t kDefaultCharset = 1;
 inline constexpr std::uint8_t kShiftJisCharset = 128;
@@ -45,6 +48,7 @@ struct ControlDesign {
     bool enabled = true;
     int tabIndex = -1;   // keyboard focus order; -1: not in it
     int stackRank = -1;  // overlapping labels, 0 the front one; -1: no overlap
+    DialogKey key = DialogKey::None;
 };
 
 inline constexpr std::u16string_view kFormCaption = u"Registry editor for Quillmar";
@@ -65,11 +69,12 @@ inline constexpr Color kFace = kSysButtonFace;
 inline constexpr Color kText = kSysButtonText;
 using enum ControlKind;
 using enum TextAlign;
+using enum DialogKey;
 }  // namespace design
 
 // clang-format off
 inline constexpr std::array<ControlDesign, 34> kFormControls{{
-    // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack
+    // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack key
     {"fontCmb",                  design::ComboBox, u"",                                120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
     {"ckBold",                   design::CheckBox, u"Bold",                            120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
     {"ckPoint8",                 design::CheckBox, u"8 Point",                        1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
@@ -100,20 +105,13 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
     {"Label7",                   design::Label,    u"Menu",                           2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
     {"MenuTextColor",            design::Swatch,   u"",                                120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
     {"lbl(4)",                   design::Label,    u"Menu text color",                 435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"btnApply",                 design::CommandButton, u"Apply",                      120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0},
-    {"Command2",                 design::CommandButton, u"Cancel",                    1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4},
+    {"btnApply",                 design::CommandButton, u"Apply",                      120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0, -1, design::Enter},
+    {"Command2",                 design::CommandButton, u"Cancel",                    1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4, -1, design::Escape},
     {"Command1",                 design::CommandButton, u"XP Default",                3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
     {"Label1",                   design::Label,    u"Click Apply to finish your settings.  These settings are reflected after reboot or sign out/in. ",
                                                                                        120, 5160, 4095, 495, design::kFace, design::kRed, design::kArial825},
 }};
 // clang-format on
-
-// The ten colour swatches, in the order of their colour values' reads.
-inline constexpr std::array<std::string_view, 10> kSwatchNames{
-    "MenuBarColor",  "MenuHighlightColor", "MenuColor",
-    "MenuTextColor", "ActiveTitleBar",     "GradientActiveTitlebar",
-    "ActiveTitle",   "InactiveTitlebar",   "GradientInactiveTitlebar",
-    "InactiveTitle"};
 
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);

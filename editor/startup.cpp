@@ -102,17 +102,11 @@ FontRecord Form1::ReadFontRecord(std::u16string_view valueName, FontRole role) {
     return toolkit_.Screen().CurrentFontRecord(role);
 }
 
-std::u16string Form1::ReadColorText(std::u16string_view valueName) {
+void Form1::ReadSwatch(Label& swatch, std::u16string_view valueName) {
     // Only a text can be a colour text; anything else leaves the swatch as it is.
     const Variant value = ReadOrEmpty(*this, kColorsKey, valueName);
-    if (const auto* text = std::get_if<std::u16string>(&value)) {
-        return *text;
-    }
-    return {};
-}
-
-void Form1::ReadSwatch(Label& swatch, std::u16string_view valueName) {
-    SetSwatchFromText(swatch, ReadColorText(valueName));
+    const auto* text = std::get_if<std::u16string>(&value);
+    SetSwatchFromText(swatch, text != nullptr ? *text : std::u16string());
 }
 
 void Form1::SetSwatchFromText(Label& swatch, std::u16string_view text) {
@@ -121,10 +115,10 @@ void Form1::SetSwatchFromText(Label& swatch, std::u16string_view text) {
     }
     // The previews draw their caption in the text-colour swatches' colours,
     // whether or not the stored text was usable.
-    if (swatch.Name() == "ActiveTitle") {
+    if (&swatch == &ActiveTitle) {
         ActivePic.SetForeColor(swatch.BackColor());
     }
-    if (swatch.Name() == "InactiveTitle") {
+    if (&swatch == &InactiveTitle) {
         InactivePic.SetForeColor(swatch.BackColor());
     }
 }

@@ -3,37 +3,33 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace quill {
 
 namespace {
 
 // Far beyond any surface, small enough that pixel arithmetic cannot overflow.
-constexpr double kPixelLimit = 1 << 20;
+constexpr double kPixelLimit = std::numeric_limits<std::int16_t>::max();
 
-double ToPixels(float value, int pixels, float units) {
-    if (units == 0)
-        return value;
-    return static_cast<double>(value) * pixels / units;
+// A coordinate in `units` spanning `pixels` as the nearest pixel, halves to even.
+int ToPixel(float value, int pixels, float units) {
+    const double pixel = static_cast<double>(value) * pixels / units;
+    return static_cast<int>(std::nearbyint(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }
 
-// Nearest pixel, halves to even (the default rounding mode).
-int RoundPixel(double p) {
-    return static_cast<int>(std::nearbyint(std::clamp(p, -kPixelLimit, kPixelLimit)));
-}
-
-// a / b rounded to nearest, halves up; b > 0.
+// a / b rounded to the nearest integer, halves up; b > 0.
 long long RoundDiv(long long a, long long b) {
     const long long twice = 2 * a + b;
-    const long long q = twice / (2 * b);
-    return (twice % (2 * b) < 0) ? q - 1 : q;
+    const long long quotient = twice / (2 * b);
+    return twice % (2 * b) < 0 ? quotient - 1 : quotient;
 }
 
 }  // namespace
 
 ScaledSurface::ScaledSurface(int innerWidth, int innerHeight)
-    : innerWidth_(std::max(innerWidth, 0)),
-      innerHeight_(std::max(innerHeight, 0)),
+    : innerWidth_(innerWidth),
+      innerHeight_(innerHeight),
       scaleWidth_(static_cast<float>(innerWidth_)),
       scaleHeight_(static_cast<float>(innerHeight_)) {}
 
@@ -47,29 +43,16 @@ void ScaledSurface::SetScaleModePixels() {
 }
 
 void ScaledSurface::SetScaleWidth(float width) {
-    if (width == 0 || std::isnan(width))
-        return;
-    scaleWidth_ = width;
-}
-
-float ScaledSurface::ToPixelX(float x) const {
-    return static_cast<float>(ToPixels(x, innerWidth_, scaleWidth_));
-}
-
-float ScaledSurface::ToPixelY(float y) const {
-    return static_cast<float>(ToPixels(y, innerHeight_, scaleHeight_));
+    if (width != 0) {
+        scaleWidth_ = width;
+    }
 }
 
 void ScaledSurface::Line(float x1, float y1, float x2, float y2, Color color) {
-    const double px1 = ToPixels(x1, innerWidth_, scaleWidth_);
-    const double py1 = ToPixels(y1, innerHeight_, scaleHeight_);
-    const double px2 = ToPixels(x2, innerWidth_, scaleWidth_);
-    const double py2 = ToPixels(y2, innerHeight_, scaleHeight_);
-    if (std::isnan(px1) || std::isnan(py1) || std::isnan(px2) || std::isnan(py2))
-        return;
-
-    const int ax = RoundPixel(px1), ay = RoundPixel(py1);
-    const int bx = RoundPixel(px2), by = RoundPixel(py2);
+    const int ax = ToPixel(x1, innerWidth_, scaleWidth_);
+    const int ay = ToPixel(y1, innerHeight_, scaleHeight_);
+    const int bx = ToPixel(x2, innerWidth_, scaleWidth_);
+    const int by = ToPixel(y2, innerHeight_, scaleHeight_);
     const int w = drawWidth_;
     const int half = w / 2;
 
@@ -96,8 +79,9 @@ void ScaledSurface::FillClipped(PixelRect rect, Color color) {
     rect.top = std::max(rect.top, 0);
     rect.right = std::min(rect.right, innerWidth_);
     rect.bottom = std::min(rect.bottom, innerHeight_);
-    if (rect.left < rect.right && rect.top < rect.bottom)
+    if (rect.left < rect.right && rect.top < rect.bottom) {
         FillPixels(rect, color);
+    }
 }
 
 }  // namespace quill

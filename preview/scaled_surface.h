@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/toolkit.h"
+#include "ports/picture_surface.h"
 
 namespace quill {
 
@@ -20,16 +20,16 @@ struct PixelRect {
 // supplies only the two primitives at the bottom.
 //
 // Scale. A new surface is in pixel scale: ScaleWidth and ScaleHeight are the
-// inner size in pixels. SetScaleWidth(w) makes the inner width span w units
-// and leaves the vertical unit and ScaleHeight alone; a width of 0 (or not a
-// number) is ignored. A point (x, y) in the current units lies at pixel
+// inner size in pixels (not empty). SetScaleWidth(w) makes the inner
+// width span w units and leaves the vertical unit and ScaleHeight alone; a
+// width of 0 is ignored. Coordinates are finite numbers. A point (x, y) in the current units lies at pixel
 // (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in
 // double precision; pixel coordinate c is the left (top) edge of column
 // (row) c, so x = ScaleWidth is the right inner edge, just outside the last
 // column.
 //
 // Lines. Each end point is rounded to the nearest pixel, halves to even. A
-// line of pen width w is stamped as w x w squares, each covering
+// line of pen width w (at least 1) is stamped as w x w squares, each covering
 // [p - w/2, p - w/2 + w) in both directions (integer w/2) around a pixel p of
 // the line; both end points are included. A vertical or horizontal line is
 // exactly one rectangle, so the vertical line at column X from row Y1 to Y2
@@ -44,7 +44,6 @@ class ScaledSurface : public virtual PictureSurface {
   public:
     ScaledSurface(int innerWidth, int innerHeight);
 
-    int DrawWidth() const override { return drawWidth_; }
     void SetDrawWidth(int pixels) override;
     void SetScaleModePixels() override;
     void SetScaleWidth(float width) override;
@@ -58,11 +57,6 @@ class ScaledSurface : public virtual PictureSurface {
 
     int InnerWidth() const { return innerWidth_; }
     int InnerHeight() const { return innerHeight_; }
-    bool BkModeTransparent() const { return transparent_; }
-
-    // Pixel coordinates of a point in the current units.
-    float ToPixelX(float x) const;
-    float ToPixelY(float y) const;
 
   protected:
     // Fills the rectangle, already clipped to the surface and non-empty.

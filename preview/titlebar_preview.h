@@ -1,37 +1,28 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "appearance/color_text.h"
-#include "editor/toolkit.h"
+#include "ports/picture_surface.h"
 
 namespace quill {
 
 // The platform-neutral steps of painting a title-bar preview: a horizontal
 // gradient of 256 overlapping strokes from the start colour at the left edge
-// to the end colour at the right, then the caption over it.
+// to the end colour at the right, then the caption over it. Colours are plain
+// (components 0 to 255): a system-colour reference is resolved before.
 
 inline constexpr std::string_view kActiveCaption = " Active titlebar";
 inline constexpr std::string_view kInactiveCaption = " Inactive titlebar";
-inline constexpr std::string_view kActivePicName = "ActivePic";
 
-// " Active titlebar" for the picture box named "ActivePic" (exact match),
-// " Inactive titlebar" for any other.
-std::string_view CaptionForPicture(std::string_view pictureName);
-
-// One component of gradient step `step`: (to - from) in 16-bit arithmetic,
-// then in single precision divided by scaleWidth, times step, plus from,
-// rounded to nearest with halves to even. Nullopt when the difference
-// overflows 16 bits or the result lies outside 0..255 (or is not a number).
-std::optional<std::int16_t> GradientComponent(std::int16_t from, std::int16_t to, int step,
-                                              float scaleWidth);
+// One component of gradient step `step`: (to - from) divided by scaleWidth,
+// times step, plus from, in single precision and in that order, rounded to
+// nearest with halves to even.
+int GradientComponent(int from, int to, int step, float scaleWidth);
 
 // Sets pen width 5, pixel scale, then scale width 255, and draws the strokes
-// (i, 0)-(i, 255) for i = 0 .. round(ScaleWidth()). A step that fails keeps
-// the component of the step before it (0 before the first); a component
-// beyond the 16-bit range counts as 0.
+// (i, 0)-(i, 255) for i = 0 .. round(ScaleWidth()), each component of a
+// stroke's colour computed with a fresh read of the scale width.
 void PaintGradient(PictureSurface& target, const ColorComponents& start,
                    const ColorComponents& end);
 

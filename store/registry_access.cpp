@@ -1,7 +1,6 @@
 #include "store/registry_access.h"
 
 #include <algorithm>
-#include <cstring>
 #include <type_traits>
 
 #include "store/app_error.h"
@@ -23,13 +22,8 @@ class KeyGuard {
 
     // Opens subKey below parent; true on success.
     bool Open(KeyHandle parent, std::string_view subKey, std::uint32_t access) {
-        KeyHandle opened = 0;
-        if (store_.OpenKey(parent, subKey, access, opened) != kErrorSuccess) {
-            return false;
-        }
-        handle_ = opened;
-        open_ = true;
-        return true;
+        open_ = store_.OpenKey(parent, subKey, access, handle_) == kErrorSuccess;
+        return open_;
     }
     KeyHandle get() const noexcept { return handle_; }
 
@@ -41,47 +35,37 @@ class KeyGuard {
 
 constexpr std::uint32_t kFirstBufferSize = 1024;
 
-std::int32_t ReadInt32LittleEndian(const ByteArray& buffer) {
-    std::uint32_t bits = 0;
-    const std::size_t n = std::min<std::size_t>(4, buffer.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        bits |= static_cast<std::uint32_t>(buffer[i]) << (8 * i);
-    }
-    return static_cast<std::int32_t>(bits);
+// A REG_DWORD: its first four bytes, least significant first. The buffer
+// always holds at least the first query's 1024 bytes.
+std::int32_t DwordOf(const ByteArray& buffer) {
+    return static_cast<std::int32_t>(buffer[0] | buffer[1] << 8 | buffer[2] << 16 |
+                                     static_cast<std::uint32_t>(buffer[3]) << 24);
 }
 
 // The text of a stored string of `length` bytes whose last `terminatorBytes`
-// bytes are its terminator. A string too short to hold one is the empty text.
-std::u16string TextFromBuffer(const AnsiCodec& codec, const ByteArray& buffer, std::uint32_t length,
-                              std::uint32_t terminatorBytes) {
-    if (length < terminatorBytes) {
-        return {};
-    }
+// bytes are its terminator; a string too short to hold one is empty.
+std::u16string TextOf(const AnsiCodec& codec, const ByteArray& buffer, std::uint32_t length,
+                      std::uint32_t terminatorBytes) {
     const auto* chars = reinterpret_cast<const char*>(buffer.data());
-    return codec.FromAnsi(std::string_view(chars, length - terminatorBytes));
+    return codec.FromAnsi(std::string_view(chars, length - std::min(length, terminatorBytes)));
 }
 
 }  // namespace
 
-Variant RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
-                                         std::u16string_view ValueName,
-                                         const Variant& DefaultValue) {
-    const std::string keyName = codec_.ToAnsi(sKeyName);
-    const std::string valueName = codec_.ToAnsi(ValueName);
-
+ReadResult RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
+                                            std::u16string_view ValueName,
+                                            const Variant& DefaultValue) {
     KeyGuard key(store_);
-    if (!key.Open(kHkeyCurrentUser, keyName, kKeyQueryValue)) {
-        messages_.ShowMessage(kOpenKeyErrorText);
-        return Empty{};
+    if (!key.Open(kHkeyCurrentUser, codec_.ToAnsi(sKeyName), kKeyQueryValue)) {
+        return {Empty{}, false};
     }
-
-    Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
+    const Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
 
     KeyGuard reader(store_);
     if (!reader.Open(key.get(), "", kKeyRead)) {
-        return fallback;
+        return {fallback};
     }
-
+    const std::string valueName = codec_.ToAnsi(ValueName);
     ByteArray buffer(kFirstBufferSize);
     std::uint32_t length = kFirstBufferSize;
     std::uint32_t type = kRegNone;
@@ -92,23 +76,23 @@ Variant RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
     }
     // The value does not exist, or vanished between the two queries.
     if (status == kErrorFileNotFound) {
-        return fallback;
+        return {fallback};
     }
     // Whatever a store reports, never read past the buffer.
-    length = std::min<std::uint32_t>(length, static_cast<std::uint32_t>(buffer.size()));
+    length = std::min(length, static_cast<std::uint32_t>(buffer.size()));
 
     switch (type) {
         case kRegSz:
         case kRegExpandSz:
-            return TextFromBuffer(codec_, buffer, length, 1);
+            return {TextOf(codec_, buffer, length, 1)};
         case kRegMultiSz:
             // The NULs between the strings stay in the text.
-            return TextFromBuffer(codec_, buffer, length, 2);
+            return {TextOf(codec_, buffer, length, 2)};
         case kRegDword:
-            return ReadInt32LittleEndian(buffer);
+            return {DwordOf(buffer)};
         case kRegBinary:
             buffer.resize(length);
-            return buffer;
+            return {std::move(buffer)};
         default:
             throw UnsupportedValueType();
     }
@@ -121,16 +105,15 @@ bool RegistryAccess::SetRegistryValue(KeyHandle hKey, std::u16string_view KeyNam
         return false;
     }
     const std::string valueName = codec_.ToAnsi(ValueName);
-
     const std::int32_t status = std::visit(
         [&](const auto& v) -> std::int32_t {
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, std::int32_t>) {
                 const auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
-                const std::uint8_t bytes[4] = {
+                const std::uint8_t bytes[] = {
                     static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
                     static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-                return store_.SetValue(key.get(), valueName, kRegDword, bytes, 4);
+                return store_.SetValue(key.get(), valueName, kRegDword, bytes, sizeof bytes);
             } else if constexpr (std::is_same_v<T, std::u16string>) {
                 // The length leaves the terminator out; std::string keeps a NUL
                 // right after the data, and the store counts it itself.

@@ -2,29 +2,32 @@
 
 #include <string_view>
 
-#include "store/message_box.h"
-#include "store/registry_store.h"
-#include "store/text_codec.h"
+#include "ports/registry_store.h"
+#include "ports/text_codec.h"
 #include "store/variant.h"
 
 namespace quill {
 
-inline constexpr std::u16string_view kOpenKeyErrorText = u"ERROR in Open RegKey";
+// What a read found: the value, and whether its key could be opened at all.
+// The caller decides how to tell the user about a key it could not open.
+struct ReadResult {
+    Variant value;
+    bool keyOpened = true;
+};
 
 // Reads and writes single named, typed values of the settings store. Nothing
 // is kept between calls: each call opens its key, works and closes it on every
 // path, errors included.
 class RegistryAccess {
   public:
-    RegistryAccess(RegistryStore& store, const AnsiCodec& codec, MessageBoxPort& messages)
-        : store_(store), codec_(codec), messages_(messages) {}
+    RegistryAccess(RegistryStore& store, const AnsiCodec& codec) : store_(store), codec_(codec) {}
 
     // Reads ValueName below HKEY_CURRENT_USER\sKeyName. A key that cannot be
-    // opened shows "ERROR in Open RegKey" and gives Empty; a value that does
-    // not exist gives DefaultValue (Empty when it is Missing). Throws
-    // AppError 1001 for a stored type it does not handle.
-    Variant GetRegistryValue(std::u16string_view sKeyName, std::u16string_view ValueName,
-                             const Variant& DefaultValue = Missing{});
+    // opened gives Empty (not the default); a value that does not exist gives
+    // DefaultValue (Empty when it is Missing). Throws AppError 1001 for a
+    // stored type it does not handle.
+    ReadResult GetRegistryValue(std::u16string_view sKeyName, std::u16string_view ValueName,
+                                const Variant& DefaultValue = Missing{});
 
     // Writes value below hKey\KeyName with a type chosen from its case:
     // integers as REG_DWORD, text as REG_SZ, byte arrays as REG_BINARY.
@@ -36,7 +39,6 @@ class RegistryAccess {
   private:
     RegistryStore& store_;
     const AnsiCodec& codec_;
-    MessageBoxPort& messages_;
 };
 
 }  // namespace quill

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/text_codec.h"
+#include "ports/text_codec.h"
 
 namespace quill::win32 {
 

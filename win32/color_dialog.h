@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "editor/toolkit.h"
+#include "ports/color_dialog.h"
 
 namespace quill::win32 {
 

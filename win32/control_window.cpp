@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "win32/dpi.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
+#include "win32/windows_error.h"
 
 namespace quill::win32 {
 
@@ -29,6 +30,9 @@ void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* win
         place.left, place.top, place.right - place.left, place.bottom - place.top, context.parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(design_.name))), context.instance,
         param));
+    if (!hwnd_) {
+        ThrowLastError("CreateWindowExW");
+    }
 }
 
 void ControlWindow::Rescale(int dpi, FontFactory&) {

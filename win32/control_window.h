@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "editor/layout.h"
-#include "editor/toolkit.h"
+#include "ports/toolkit.h"
+#include "win32/error_boundary.h"
 #include "win32/font_factory.h"
 #include "win32/handles.h"
 
@@ -18,14 +18,11 @@ namespace quill::win32 {
 class EventRouter {
   public:
     virtual ~EventRouter() = default;
-    // Runs the work of a window or subclass procedure behind the error
-    // boundary; false if it failed. Never throws.
-    virtual bool Guarded(const std::function<void()>& work) noexcept = 0;
-    // An event that a user action caused, reported from a window or
-    // subclass procedure: runs behind the error boundary.
+    // An event that a user action caused, reported from a window or subclass
+    // procedure: runs behind the error boundary.
     virtual void RaiseFromWindows(std::string_view control, ControlEvent event) = 0;
-    // An event that a program change caused, nested inside the C++ code
-    // that made the change: its errors pass to that code.
+    // An event that a program change caused, nested inside the C++ code that
+    // made the change: its errors pass to that code.
     virtual void RaiseNested(std::string_view control, ControlEvent event) = 0;
 };
 
@@ -35,6 +32,7 @@ struct CreateContext {
     HINSTANCE instance;
     int dpi;
     EventRouter& events;
+    ErrorBoundary& errors;
     FontFactory& fonts;
 };
 
@@ -43,15 +41,22 @@ struct CreateContext {
 RECT PixelRectOf(const ControlDesign& design, int dpi);
 
 // One control of the window: its design row and the child window that
-// realises it.
-class ControlWindow : public virtual Control {
+// realises it. A leaf destroys its window first thing in its destructor, so
+// that no message reaches a part of it that is already gone.
+class ControlWindow {
   public:
-    explicit ControlWindow(const ControlDesign& design) : design_(design), name_(design.name) {}
+    ControlWindow(const ControlDesign& design, const CreateContext& context)
+        : design_(design), name_(design.name), events_(context.events), errors_(context.errors) {}
+    virtual ~ControlWindow() = default;
+    ControlWindow(const ControlWindow&) = delete;
+    ControlWindow& operator=(const ControlWindow&) = delete;
 
-    const std::string& Name() const override { return name_; }
     const ControlDesign& Design() const { return design_; }
     HWND Handle() const { return hwnd_.get(); }
+    ErrorBoundary& Errors() const { return errors_; }
 
+    // A WM_COMMAND notification the control sent its parent.
+    virtual void OnCommand(int /*code*/) {}
     // Moves the control to its place at a new DPI and scales its font.
     virtual void Rescale(int dpi, FontFactory& fonts);
 
@@ -60,17 +65,21 @@ class ControlWindow : public virtual Control {
     // common styles (child, visible, clipping its siblings).
     void CreateChild(const CreateContext& context, const wchar_t* windowClass, DWORD style,
                      std::u16string_view text, void* param = nullptr);
+    void DestroyWindow() { hwnd_.reset(); }
 
     const ControlDesign& design_;
-    std::string name_;
+    const std::string name_;
+    EventRouter& events_;
+    ErrorBoundary& errors_;
     UniqueHwnd hwnd_;
 };
 
-// A control whose font is an HFONT sent with WM_SETFONT (the system's own
-// controls).
+// A control of the system's own classes, whose font is an HFONT sent with
+// WM_SETFONT; the window goes before the font.
 class FontedControl : public ControlWindow {
   public:
     using ControlWindow::ControlWindow;
+    ~FontedControl() override { DestroyWindow(); }
     void Rescale(int dpi, FontFactory& fonts) override;
 
   protected:

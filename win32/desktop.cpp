@@ -7,7 +7,7 @@
 #include <set>
 
 #include "win32/handles.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
 
 namespace quill::win32 {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/toolkit.h"
+#include "ports/desktop.h"
 
 namespace quill::win32 {
 

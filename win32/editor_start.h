@@ -3,8 +3,6 @@
 #include <optional>
 
 #include "editor/form1.h"
-#include "win32/ansi_codec.h"
-#include "win32/registry_store.h"
 #include "win32/toolkit.h"
 
 namespace quill::win32 {
@@ -12,9 +10,9 @@ namespace quill::win32 {
 // Makes the editor over the window and runs its start-up behind the window's
 // error boundary, before the window is first shown. False when start-up
 // failed; the error has then been shown and the window must not appear.
-inline bool StartEditor(Toolkit& toolkit, RegistryStore& store, AnsiCodec& codec,
-                        std::optional<Form1>& form) {
-    return toolkit.RunGuarded([&] {
+inline bool StartEditor(Toolkit& toolkit, quill::RegistryStore& store,
+                        const quill::AnsiCodec& codec, std::optional<Form1>& form) {
+    return toolkit.Errors().Run([&] {
         form.emplace(toolkit, store, codec);
         form->Form_Load();
     });

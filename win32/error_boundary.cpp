@@ -1,10 +1,8 @@
 #include "win32/error_boundary.h"
 
-#include <exception>
 #include <utility>
 
-#include "store/app_error.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
 
 namespace quill::win32 {
 
@@ -12,28 +10,12 @@ std::u16string ErrorMessageText(std::int32_t number, const std::string& descript
     return FromWide(AnsiToWide("Error " + std::to_string(number) + ": " + description));
 }
 
-bool ErrorBoundary::Run(const std::function<void()>& work) noexcept {
-    try {
-        work();
-        return true;
-    } catch (const AppError& error) {
-        Report(error.Number(), error.Description());
-    } catch (const std::exception& error) {
-        Report(kInternalErrorNumber, error.what());
-    } catch (...) {
-        Report(kInternalErrorNumber, "Unknown error");
-    }
-    return false;
-}
-
 void ErrorBoundary::Report(std::int32_t number, const std::string& description) noexcept {
     if (std::exchange(failed_, true)) {
         return;
     }
     try {
-        if (reporter_) {
-            reporter_(number, description);
-        }
+        reporter_(number, description);
     } catch (...) {
         // Nothing more can be said; the program is ending anyway.
     }

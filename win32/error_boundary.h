@@ -1,14 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string>
+
+#include "store/app_error.h"
 
 namespace quill::win32 {
 
 // The number shown for a failure that is not one of the program's own
 // errors (an exception from the library, an allocation failure).
 inline constexpr std::int32_t kInternalErrorNumber = 51;
+
+// The program's exit code after an error has ended it.
+inline constexpr int kExitAfterError = 1;
 
 // "Error 1001: Unsupported value type"
 std::u16string ErrorMessageText(std::int32_t number, const std::string& description);
@@ -24,13 +30,23 @@ class ErrorBoundary {
     explicit ErrorBoundary(Reporter reporter) : reporter_(std::move(reporter)) {}
 
     // Runs `work`; returns whether it finished without an error. Never throws.
-    bool Run(const std::function<void()>& work) noexcept;
+    template <typename Work>
+    bool Run(Work&& work) noexcept {
+        try {
+            work();
+            return true;
+        } catch (const AppError& error) {
+            Report(error.Number(), error.Description());
+        } catch (const std::exception& error) {
+            Report(kInternalErrorNumber, error.what());
+        } catch (...) {
+            Report(kInternalErrorNumber, "Unknown error");
+        }
+        return false;
+    }
 
     // Whether an error has been reported: the program is ending.
     bool Failed() const { return failed_; }
-
-    // For tests: report somewhere else than the default.
-    void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
 
   private:
     void Report(std::int32_t number, const std::string& description) noexcept;

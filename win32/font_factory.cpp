@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "win32/dpi.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
 
 namespace quill::win32 {
 namespace {

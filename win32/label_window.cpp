@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "win32/wide_text.h"
+#include "win32/text.h"
 
 namespace quill::win32 {
 namespace {
@@ -20,8 +20,7 @@ void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
 }
 
 LabelWindow::LabelWindow(const ControlDesign& design, const CreateContext& context)
-    : ControlWindow(design),
-      events_(context.events),
+    : ControlWindow(design, context),
       fonts_(context.fonts),
       dpi_(context.dpi),
       // A line shows only its colour, as a thin filled window.
@@ -50,7 +49,13 @@ void LabelWindow::SetCaption(std::u16string_view text) {
 }
 
 void LabelWindow::SetFontName(std::u16string_view face) {
+    // The design's character set belongs to the design's face. Another face
+    // is asked for with the default character set: with the design's, the
+    // font mapper would rather pick a font of that character set than the
+    // face, one that may lack the caption's glyphs.
+    const FontSpec designed = SpecOf(design_.font);
     font_.face = face;
+    font_.charset = font_.face == designed.face ? designed.charset : kDefaultCharset;
     hfont_ = fonts_.Create(font_, dpi_);
     Repaint();
 }
@@ -99,6 +104,8 @@ LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers every pixel
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(hfont_.get());
         case WM_LBUTTONDOWN:
             pressed_ = true;
             ::SetCapture(hwnd_.get());

@@ -13,6 +13,7 @@ class LabelWindow final : public ControlWindow, public Label {
     static void RegisterWindowClass(HINSTANCE instance);
 
     LabelWindow(const ControlDesign& design, const CreateContext& context);
+    ~LabelWindow() override { DestroyWindow(); }
 
     Color BackColor() const override { return back_; }
     void SetBackColor(Color c) override;
@@ -27,12 +28,10 @@ class LabelWindow final : public ControlWindow, public Label {
 
   private:
     friend LRESULT CALLBACK ObjectWindowProcedure<LabelWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
-    bool Guarded(const std::function<void()>& work) noexcept { return events_.Guarded(work); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void Repaint() const;
 
-    EventRouter& events_;
     FontFactory& fonts_;
     int dpi_;
     Color back_;

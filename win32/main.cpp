@@ -14,24 +14,28 @@
 #include "win32/toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    quill::win32::DeclareDpiAwareness();
+    using namespace quill::win32;
+    DeclareDpiAwareness();
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 
     try {
-        quill::win32::Toolkit toolkit(instance);
-        quill::win32::RegistryStore store;
-        quill::win32::AnsiCodec codec;
+        Toolkit toolkit(instance);
+        RegistryStore store;
+        AnsiCodec codec;
         std::optional<quill::Form1> form;
         // Start-up runs before the window is first shown; an error there is
         // shown and ends the program without showing it.
-        if (!quill::win32::StartEditor(toolkit, store, codec, form)) {
-            return 1;
+        if (!StartEditor(toolkit, store, codec, form)) {
+            return kExitAfterError;
         }
         toolkit.Show(showCommand);
         return toolkit.RunMessageLoop();
+    } catch (const quill::AppError& error) {
+        // The window could not be made: the message box is all there is.
+        MessageBox().ShowMessage(ErrorMessageText(error.Number(), error.Description()));
+        return kExitAfterError;
     } catch (...) {
-        // Only the window's creation can get here: nothing to show it in.
-        return 1;
+        return kExitAfterError;
     }
 }

@@ -1,12 +1,11 @@
 #include "win32/message_box.h"
 
-#include <string>
+#include "win32/text.h"
 
 namespace quill::win32 {
 
 void MessageBox::ShowMessage(std::u16string_view text) {
-    const std::wstring wide(text.begin(), text.end());
-    ::MessageBoxW(owner_, wide.c_str(), kAppTitle, MB_OK);
+    ::MessageBoxW(owner_, ToWide(text).c_str(), kAppTitle, MB_OK);
 }
 
 }  // namespace quill::win32

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "store/message_box.h"
+#include "ports/message_box.h"
 
 // windows.h maps MessageBox to MessageBoxA/W; this file names a class so.
 #undef MessageBox

@@ -26,9 +26,8 @@ void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
 }
 
 PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& context)
-    : ControlWindow(design),
+    : ControlWindow(design, context),
       ScaledSurface(InnerWidthOf(design, context.dpi), InnerHeightOf(design, context.dpi)),
-      events_(context.events),
       fonts_(context.fonts),
       dpi_(context.dpi),
       font_(SpecOf(design.font)),
@@ -43,8 +42,10 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     image_.reset(::CreateDIBSection(imageDc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = static_cast<const std::uint32_t*>(bits);
-    originalBitmap_ = ::SelectObject(imageDc_.get(), image_.get());
+    if (!imageDc_ || !image_) {
+        ThrowLastError("the picture box's image");
+    }
+    imageSelected_.emplace(imageDc_.get(), image_.get());
 
     // Until the first drawing the image shows the box's background.
     RECT all{0, 0, InnerWidth(), InnerHeight()};
@@ -52,12 +53,6 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
     ::FillRect(imageDc_.get(), &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 
     CreateChild(context, kClassName, WS_TABSTOP, u"", this);
-}
-
-PictureWindow::~PictureWindow() {
-    if (originalBitmap_ != nullptr) {
-        ::SelectObject(imageDc_.get(), originalBitmap_);  // lets the bitmap be deleted
-    }
 }
 
 FontAttributes PictureWindow::Font() const {
@@ -81,13 +76,6 @@ void PictureWindow::SetFontBold(bool bold) {
 
 void PictureWindow::ReplaceFont() {
     hfont_ = fonts_.Create(font_, dpi_);
-}
-
-Color PictureWindow::ImagePixel(int x, int y) const {
-    ::GdiFlush();  // drawing may still be queued
-    const std::uint32_t bgrx = bits_[static_cast<std::size_t>(y) * InnerWidth() + x];
-    return Rgb(static_cast<int>((bgrx >> 16) & 0xFF), static_cast<int>((bgrx >> 8) & 0xFF),
-               static_cast<int>(bgrx & 0xFF));
 }
 
 void PictureWindow::FillPixels(const PixelRect& rect, Color color) {

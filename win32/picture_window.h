@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "preview/scaled_surface.h"
 #include "win32/control_window.h"
 #include "win32/window_procedure.h"
@@ -15,15 +17,12 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
     static void RegisterWindowClass(HINSTANCE instance);
 
     PictureWindow(const ControlDesign& design, const CreateContext& context);
-    ~PictureWindow() override;
+    ~PictureWindow() override { DestroyWindow(); }
 
     FontAttributes Font() const override;
     void SetFontName(std::u16string_view face) override;
     void SetFontSize(float points) override;
     void SetFontBold(bool bold) override;
-
-    // The retained image's pixel at (x, y) as a colour integer (for tests).
-    Color ImagePixel(int x, int y) const;
 
   protected:
     void FillPixels(const PixelRect& rect, Color color) override;
@@ -33,21 +32,18 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
   private:
     friend LRESULT CALLBACK ObjectWindowProcedure<PictureWindow>(HWND, UINT, WPARAM,
                                                                  LPARAM) noexcept;
-    bool Guarded(const std::function<void()>& work) noexcept { return events_.Guarded(work); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void Invalidate();
     void ReplaceFont();
 
-    EventRouter& events_;
     FontFactory& fonts_;
     int dpi_;
     FontSpec font_;
     UniqueHfont hfont_;
     UniqueMemoryDc imageDc_;
     UniqueHbitmap image_;
-    const std::uint32_t* bits_ = nullptr;  // the DIB section's pixels, top-down rows
-    HGDIOBJ originalBitmap_ = nullptr;
+    std::optional<ScopedSelect> imageSelected_;  // the image in imageDc_ while both live
     bool invalidated_ = false;  // a repaint of the whole box is pending
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/registry_store.h"
+#include "ports/registry_store.h"
 
 namespace quill::win32 {
 

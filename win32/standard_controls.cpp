@@ -3,7 +3,8 @@
 #include <windowsx.h>
 
 #include "win32/dpi.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
+#include "win32/windows_error.h"
 
 namespace quill::win32 {
 namespace {
@@ -13,19 +14,12 @@ constexpr UINT_PTR kCheckBoxSubclassId = 1;
 // How far the list of a combo box drops, in twips.
 constexpr int kDroppedListTwips = 3000;
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 // --- check box ---------------------------------------------------------------
 
 CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext& context)
-    : FontedControl(design), events_(context.events) {
+    : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
     ApplyFont(context.dpi, context.fonts);
     ::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
@@ -37,29 +31,21 @@ CheckBoxWindow::~CheckBoxWindow() {
 }
 
 int CheckBoxWindow::Value() const {
-    switch (::SendMessageW(hwnd_.get(), BM_GETCHECK, 0, 0)) {
-        case BST_CHECKED:
-            return kChecked;
-        case BST_INDETERMINATE:
-            return kGreyed;
-        default:
-            return kUnchecked;
-    }
+    return ::SendMessageW(hwnd_.get(), BM_GETCHECK, 0, 0) == BST_CHECKED ? kChecked : kUnchecked;
 }
 
 void CheckBoxWindow::SetValue(int state) {
     if (state == Value()) {
         return;
     }
-    const WPARAM check = state == kChecked  ? BST_CHECKED
-                         : state == kGreyed ? BST_INDETERMINATE
-                                            : BST_UNCHECKED;
-    ::SendMessageW(hwnd_.get(), BM_SETCHECK, check, 0);
+    ::SendMessageW(hwnd_.get(), BM_SETCHECK, state == kChecked ? BST_CHECKED : BST_UNCHECKED, 0);
     events_.RaiseNested(name_, ControlEvent::StateChange);
 }
 
-void CheckBoxWindow::OnClicked() {
-    events_.RaiseFromWindows(name_, ControlEvent::StateChange);
+void CheckBoxWindow::OnCommand(int code) {
+    if (code == BN_CLICKED) {
+        events_.RaiseFromWindows(name_, ControlEvent::StateChange);
+    }
 }
 
 LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,7 +79,7 @@ LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam
                                           UINT_PTR, DWORD_PTR self) {
     auto* box = reinterpret_cast<CheckBoxWindow*>(self);
     LRESULT result = 0;
-    if (!box->events_.Guarded([&] { result = box->HandleMouse(message, wParam, lParam); })) {
+    if (!box->errors_.Run([&] { result = box->HandleMouse(message, wParam, lParam); })) {
         result = ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
     return result;
@@ -102,7 +88,7 @@ LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam
 // --- combo box -----------------------------------------------------------------
 
 ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext& context)
-    : FontedControl(design), events_(context.events) {
+    : FontedControl(design, context) {
     CreateChild(context, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
                 design.caption);
     ApplyFont(context.dpi, context.fonts);
@@ -141,7 +127,10 @@ void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {
 
 void ComboBoxWindow::AddItem(std::u16string_view text) {
     const std::wstring item = ToWide(text);
-    ::SendMessageW(hwnd_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // CB_ERR or CB_ERRSPACE: the list has no room for it.
+    if (::SendMessageW(hwnd_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())) < 0) {
+        throw WindowsError(ERROR_NOT_ENOUGH_MEMORY, "CB_ADDSTRING");
+    }
 }
 
 int ComboBoxWindow::ListCount() const {
@@ -160,16 +149,19 @@ std::u16string ComboBoxWindow::List(int index) const {
 }
 
 std::u16string ComboBoxWindow::Text() const {
-    return FromWide(WindowText(hwnd_.get()));
+    return WindowText(hwnd_.get());
 }
 
 void ComboBoxWindow::SetText(std::u16string_view text) {
     ::SetWindowTextW(hwnd_.get(), ToWide(text).c_str());
 }
 
-void ComboBoxWindow::OnSelectionChange() {
+void ComboBoxWindow::OnCommand(int code) {
     // The edit field still shows the old text while CBN_SELCHANGE is being
     // sent; the handler must already read the chosen entry.
+    if (code != CBN_SELCHANGE) {
+        return;
+    }
     const LRESULT index = ::SendMessageW(hwnd_.get(), CB_GETCURSEL, 0, 0);
     if (index == CB_ERR) {
         return;
@@ -181,10 +173,9 @@ void ComboBoxWindow::OnSelectionChange() {
 // --- command button ------------------------------------------------------------
 
 CommandButtonWindow::CommandButtonWindow(const ControlDesign& design, const CreateContext& context)
-    : FontedControl(design), events_(context.events) {
-    const bool isDefault = design.name == "btnApply";
+    : FontedControl(design, context) {
     CreateChild(context, L"BUTTON",
-                (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP |
+                (design.key == DialogKey::Enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP |
                     (design.enabled ? 0 : WS_DISABLED),
                 design.caption);
     ApplyFont(context.dpi, context.fonts);
@@ -203,8 +194,8 @@ void CommandButtonWindow::SetEnabled(bool enabled) {
     ::EnableWindow(button, enabled ? TRUE : FALSE);
 }
 
-void CommandButtonWindow::OnClicked() {
-    if (Enabled()) {
+void CommandButtonWindow::OnCommand(int code) {
+    if (code == BN_CLICKED && Enabled()) {
         events_.RaiseFromWindows(name_, ControlEvent::Click);
     }
 }

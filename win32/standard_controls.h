@@ -10,7 +10,7 @@ namespace quill::win32 {
 
 // A BS_AUTOCHECKBOX button. Windows sends nothing for a program change of
 // the state, so SetValue raises StateChange itself; a user toggle arrives as
-// BN_CLICKED at the parent (OnClicked). A subclass reports mouse presses and
+// BN_CLICKED at the parent (OnCommand). A subclass reports mouse presses and
 // releases, the release after the button has toggled.
 class CheckBoxWindow final : public FontedControl, public CheckBox {
   public:
@@ -21,14 +21,13 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     void SetValue(int state) override;
 
     // BN_CLICKED: the user toggled the box.
-    void OnClicked();
+    void OnCommand(int code) override;
 
   private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
-    EventRouter& events_;
     bool pressed_ = false;
 };
 
@@ -46,15 +45,13 @@ class ComboBoxWindow final : public FontedControl, public ComboBox {
     void Rescale(int dpi, FontFactory& fonts) override;
 
     // CBN_SELCHANGE: an entry was chosen from the list.
-    void OnSelectionChange();
+    void OnCommand(int code) override;
 
   private:
     void FitHeight(int dpi);
-
-    EventRouter& events_;
 };
 
-// A push button; Apply is the window's default button.
+// A push button; the one that Enter presses is the window's default button.
 class CommandButtonWindow final : public FontedControl, public CommandButton {
   public:
     CommandButtonWindow(const ControlDesign& design, const CreateContext& context);
@@ -62,11 +59,8 @@ class CommandButtonWindow final : public FontedControl, public CommandButton {
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
 
-    // BN_CLICKED (or Escape for Cancel).
-    void OnClicked();
-
-  private:
-    EventRouter& events_;
+    // BN_CLICKED (or Escape for the cancel button).
+    void OnCommand(int code) override;
 };
 
 }  // namespace quill::win32

@@ -9,7 +9,7 @@
 #include "win32/label_window.h"
 #include "win32/picture_window.h"
 #include "win32/standard_controls.h"
-#include "win32/wide_text.h"
+#include "win32/text.h"
 #include "win32/window_procedure.h"
 
 namespace quill::win32 {
@@ -19,25 +19,15 @@ constexpr wchar_t kFormClassName[] = L"QuillmarForm";
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kExitAfterError = 1;
 
-std::unique_ptr<ControlWindow> CreateControl(const ControlDesign& design,
-                                             const CreateContext& context) {
-    switch (design.kind) {
-        case ControlKind::Label:
-        case ControlKind::Swatch:
-        case ControlKind::Line:
-            return std::make_unique<LabelWindow>(design, context);
-        case ControlKind::CheckBox:
-            return std::make_unique<CheckBoxWindow>(design, context);
-        case ControlKind::ComboBox:
-            return std::make_unique<ComboBoxWindow>(design, context);
-        case ControlKind::CommandButton:
-            return std::make_unique<CommandButtonWindow>(design, context);
-        case ControlKind::PictureBox:
-            return std::make_unique<PictureWindow>(design, context);
+// The identifier of the button that a dialog key presses.
+int ButtonIdFor(DialogKey key) {
+    for (const ControlDesign& design : kFormControls) {
+        if (design.key == key) {
+            return ControlIdOf(design.name);
+        }
     }
-    throw std::logic_error("unknown control kind");
+    return 0;
 }
 
 // Sibling order is both the focus order (Tab follows it) and the stacking of
@@ -82,70 +72,88 @@ Toolkit::Toolkit(HINSTANCE instance)
                                     CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                     frame.bottom - frame.top, nullptr, nullptr, instance_, this));
     if (!window_) {
-        throw std::runtime_error("the window could not be created");
+        ThrowLastError("CreateWindowExW");
     }
     colorDialog_.SetOwner(window_.get());
     messages_.SetOwner(window_.get());
 
-    const CreateContext context{window_.get(), instance_, dpi_, *this, fonts_};
+    const CreateContext context{window_.get(), instance_, dpi_, *this, errors_, fonts_};
     // A new child goes below its siblings, so creating the controls in
     // sibling order gives both the focus order and the stacking at once.
-    controls_.resize(kFormControls.size());
+    rows_.resize(kFormControls.size());
     for (const std::size_t row : SiblingOrder()) {
-        controls_[row] = CreateControl(kFormControls[row], context);
+        rows_[row] = CreateControl(kFormControls[row], context);
     }
 }
 
 Toolkit::~Toolkit() {
     sink_ = nullptr;
-    // Children first, the newest first; a control that is going is already
-    // out of the list, so the window procedure no longer finds it.
-    while (!controls_.empty()) {
-        controls_.pop_back();
+    // Children first, the newest first, then the window itself, while this
+    // object is whole.
+    while (!rows_.empty()) {
+        rows_.pop_back();
     }
     window_.reset();
 }
 
-template <typename T>
-T& Toolkit::Named(std::string_view name) const {
-    const std::size_t row = static_cast<std::size_t>(ControlIdOf(name) - kFirstControlId);
-    auto* control = dynamic_cast<T*>(controls_.at(row).get());
-    if (control == nullptr || controls_[row]->Design().kind == ControlKind::Line) {
+template <typename ControlClass, typename Port>
+Toolkit::Row Toolkit::Realise(const ControlDesign& design, const CreateContext& context,
+                              Port* Row::*port) {
+    Row row;
+    auto control = std::make_unique<ControlClass>(design, context);
+    if (port != nullptr) {
+        row.*port = control.get();
+    }
+    row.window = std::move(control);
+    return row;
+}
+
+Toolkit::Row Toolkit::CreateControl(const ControlDesign& design, const CreateContext& context) {
+    switch (design.kind) {
+        case ControlKind::Label:
+        case ControlKind::Swatch:
+            return Realise<LabelWindow>(design, context, &Row::label);
+        case ControlKind::Line:  // a label the editor never reaches
+            return Realise<LabelWindow>(design, context, static_cast<Label* Row::*>(nullptr));
+        case ControlKind::CheckBox:
+            return Realise<CheckBoxWindow>(design, context, &Row::checkBox);
+        case ControlKind::ComboBox:
+            return Realise<ComboBoxWindow>(design, context, &Row::comboBox);
+        case ControlKind::CommandButton:
+            return Realise<CommandButtonWindow>(design, context, &Row::button);
+        case ControlKind::PictureBox:
+            return Realise<PictureWindow>(design, context, &Row::picture);
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+template <typename Port>
+Port& Toolkit::Named(Port* Row::*port, std::string_view name) {
+    Port* control = rows_.at(static_cast<std::size_t>(ControlIdOf(name) - kFirstControlId)).*port;
+    if (control == nullptr) {
         throw std::invalid_argument("control " + std::string(name) + " is of another kind");
     }
     return *control;
 }
 
 Label& Toolkit::LabelNamed(std::string_view name) {
-    return Named<LabelWindow>(name);
+    return Named(&Row::label, name);
 }
 CheckBox& Toolkit::CheckBoxNamed(std::string_view name) {
-    return Named<CheckBoxWindow>(name);
+    return Named(&Row::checkBox, name);
 }
 ComboBox& Toolkit::ComboBoxNamed(std::string_view name) {
-    return Named<ComboBoxWindow>(name);
+    return Named(&Row::comboBox, name);
 }
 CommandButton& Toolkit::ButtonNamed(std::string_view name) {
-    return Named<CommandButtonWindow>(name);
+    return Named(&Row::button, name);
 }
 PictureBox& Toolkit::PictureNamed(std::string_view name) {
-    return Named<PictureWindow>(name);
-}
-
-HWND Toolkit::ControlHandle(std::string_view name) const {
-    return controls_.at(static_cast<std::size_t>(ControlIdOf(name) - kFirstControlId))->Handle();
-}
-
-ControlWindow* Toolkit::ControlWithId(int id) const {
-    const int row = id - kFirstControlId;
-    return row >= 0 && row < static_cast<int>(controls_.size()) ? controls_[row].get() : nullptr;
+    return Named(&Row::picture, name);
 }
 
 std::u16string Toolkit::Caption() const {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window_.get())) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(window_.get(), text.data(), static_cast<int>(text.size()))));
-    return FromWide(text);
+    return WindowText(window_.get());
 }
 
 void Toolkit::SetCaption(std::u16string_view text) {
@@ -169,14 +177,12 @@ void Toolkit::Show(int showCommand) {
 
 int Toolkit::RunMessageLoop() {
     MSG message{};
+    // A quit message (the session ends) or a failure of GetMessage ends it too.
     while (!unloaded_ && !errors_.Failed() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!::IsDialogMessageW(window_.get(), &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
-    }
-    if (message.message == WM_QUIT) {
-        return static_cast<int>(message.wParam);
     }
     return errors_.Failed() ? kExitAfterError : 0;
 }
@@ -202,21 +208,13 @@ void Toolkit::RaiseNested(std::string_view control, ControlEvent event) {
 
 void Toolkit::OnCommand(int id, int code) {
     if (id == IDCANCEL) {
-        // Escape, through IsDialogMessage: the Cancel button.
-        id = ControlIdOf("Command2");
+        // Escape, through IsDialogMessage: the cancel button.
+        id = ButtonIdFor(DialogKey::Escape);
         code = BN_CLICKED;
     }
-    ControlWindow* control = ControlWithId(id);
-    if (control == nullptr) {
-        return;
-    }
-    if (auto* button = dynamic_cast<CommandButtonWindow*>(control); button && code == BN_CLICKED) {
-        button->OnClicked();
-    } else if (auto* box = dynamic_cast<CheckBoxWindow*>(control); box && code == BN_CLICKED) {
-        box->OnClicked();
-    } else if (auto* combo = dynamic_cast<ComboBoxWindow*>(control);
-               combo && code == CBN_SELCHANGE) {
-        combo->OnSelectionChange();
+    const auto row = static_cast<std::size_t>(id - kFirstControlId);
+    if (row < rows_.size()) {
+        rows_[row].window->OnCommand(code);
     }
 }
 
@@ -225,8 +223,8 @@ void Toolkit::OnDpiChanged(int dpi, const RECT& suggested) {
     ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const auto& control : controls_) {
-        control->Rescale(dpi, fonts_);
+    for (const Row& row : rows_) {
+        row.window->Rescale(dpi, fonts_);
     }
     ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
@@ -238,7 +236,7 @@ LRESULT Toolkit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             // Enter presses Apply (IsDialogMessage skips it while disabled).
-            return MAKELRESULT(ControlIdOf("btnApply"), DC_HASDEFID);
+            return MAKELRESULT(ButtonIdFor(DialogKey::Enter), DC_HASDEFID);
         case WM_CLOSE:
             Unload();
             return 0;

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include "editor/toolkit.h"
+#include "ports/toolkit.h"
 #include "win32/color_dialog.h"
 #include "win32/control_window.h"
 #include "win32/desktop.h"
@@ -50,22 +49,30 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
 
     // The program's side.
     HWND Handle() const { return window_.get(); }
-    HWND ControlHandle(std::string_view name) const;
-    bool Unloaded() const { return unloaded_; }
+    ErrorBoundary& Errors() { return errors_; }
     // Shows the window and gives the first control in the focus order the focus.
     void Show(int showCommand = SW_SHOWNORMAL);
-    // Runs work (start-up) behind the error boundary; false if it failed,
-    // after the error was shown.
-    bool RunGuarded(const std::function<void()>& work) noexcept { return errors_.Run(work); }
     // Dispatches messages (with dialog keys: Tab, Enter, Escape) until the
     // window is unloaded or an error ends the program. Returns the exit code.
     int RunMessageLoop();
-    // For tests: where errors are reported instead of a message box.
-    ErrorBoundary& Errors() { return errors_; }
 
   private:
+    // One control of the layout table, with the port it offers.
+    struct Row {
+        std::unique_ptr<ControlWindow> window;
+        Label* label = nullptr;
+        CheckBox* checkBox = nullptr;
+        ComboBox* comboBox = nullptr;
+        CommandButton* button = nullptr;
+        PictureBox* picture = nullptr;
+    };
+    static Row CreateControl(const ControlDesign& design, const CreateContext& context);
+    template <typename ControlClass, typename Port>
+    static Row Realise(const ControlDesign& design, const CreateContext& context, Port* Row::*port);
+    template <typename Port>
+    Port& Named(Port* Row::*port, std::string_view name);
+
     // EventRouter
-    bool Guarded(const std::function<void()>& work) noexcept override { return errors_.Run(work); }
     void RaiseFromWindows(std::string_view control, ControlEvent event) override;
     void RaiseNested(std::string_view control, ControlEvent event) override;
 
@@ -75,16 +82,12 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     void OnDpiChanged(int dpi, const RECT& suggested);
     void ReportError(std::int32_t number, const std::string& description);
 
-    ControlWindow* ControlWithId(int id) const;
-    template <typename T>
-    T& Named(std::string_view name) const;
-
     HINSTANCE instance_;
     int dpi_;
     FontFactory fonts_;
     ErrorBoundary errors_;
     UniqueHwnd window_;
-    std::vector<std::unique_ptr<ControlWindow>> controls_;  // in the layout table's order
+    std::vector<Row> rows_;  // in the layout table's order
     ColorDialogComponent colorDialog_;
     WindowsDesktop desktop_;
     MessageBox messages_;

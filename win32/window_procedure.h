@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include "win32/windows_error.h"
+
 namespace quill::win32 {
 
 // The window procedure of a window class whose windows each belong to one
-// C++ object of type T, passed as lpCreateParams and kept in GWLP_USERDATA.
-// Each message runs T::OnMessage behind the object's error boundary
-// (T::Guarded), so no exception crosses into Windows; messages that arrive
-// before the object knows its window (T::Handle) go to DefWindowProc.
+// C++ object of type T, passed as lpCreateParams and kept in GWLP_USERDATA
+// until the window is gone. Each message runs T::OnMessage behind the
+// object's error boundary (T::Errors()), so no exception crosses into
+// Windows; messages that arrive before the object knows its window
+// (T::Handle) go to DefWindowProc. The object destroys its window before it
+// goes itself.
 template <typename T>
 LRESULT CALLBACK ObjectWindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept {
@@ -18,18 +22,19 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                             reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<T*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->Handle() != hwnd) {
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     LRESULT result = 0;
-    if (!self->Guarded([&] { result = self->OnMessage(message, wParam, lParam); })) {
+    if (self == nullptr || self->Handle() != hwnd ||
+        !self->Errors().Run([&] { result = self->OnMessage(message, wParam, lParam); })) {
         result = ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return result;
 }
 
 // Registers the window class `name` for windows that belong to objects of
-// type T; registering it once more fails harmlessly.
+// type T; one that is registered already is left as it is.
 template <typename T>
 void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* name,
                                HBRUSH background = nullptr) {
@@ -40,7 +45,9 @@ void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* name,
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    ::RegisterClassExW(&windowClass);
+    if (::RegisterClassExW(&windowClass) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        ThrowLastError("RegisterClassExW");
+    }
 }
 
 }  // namespace quill::win32

@@ -19,11 +19,9 @@ export DISPLAY=":$(cat "$state/display")"
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   echo "creating Wine prefix $WINEPREFIX"
   wineboot -i >"$state/wineboot.log" 2>&1
-  # With no window manager on the virtual display, Wine waits two seconds
-  # for one whenever a managed window is hidden or destroyed.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
 setsid wineserver -p >/dev/null 2>&1 </dev/null &
-# Starts the server's session once, so later test processes start fast.
-wine cmd /c exit >/dev/null 2>&1 </dev/null
+# The test prefix's settings; this also starts the server's session once, so
+# later test processes start fast.
+wine reg import "$(winepath -w "$(dirname "$0")/test-prefix.reg")" >/dev/null 2>&1 </dev/null
 echo "Wine ready: prefix $WINEPREFIX, display $DISPLAY"

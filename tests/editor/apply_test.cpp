@@ -1,201 +1,146 @@
-#include <map>
-
-#include "editor_fixture.h"
+#include "tests/editor/editor_fixture.h"
 
 namespace quill::testing {
 namespace {
 
-using Stored = MemoryStore::StoredValue;
-
-Stored TextValue(std::string_view text) {
-    ByteArray data(text.begin(), text.end());
-    data.push_back(0);  // the store counts the terminator
-    return {kRegSz, data};
-}
-
-std::string Narrow(std::u16string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
 class ApplyTest : public EditorTest {
   protected:
-    // Start-up, then edits on every font control: caption Verdana, 10 point,
-    // not bold; menu Arial.
-    void LoadAndEditFonts() {
-        Load();
-        ui.ChooseListEntry("fontCmb", 2);
-        ui.ClickCheckBox("ckPoint10");
-        ui.ClickCheckBox("ckBold");
-        ui.ChooseListEntry("menuCmb", 0);
-    }
-
-    // What a complete Apply writes for a row after LoadAndEditFonts.
-    Stored Expected(const SchemeRow& row) {
-        static const std::map<std::string_view, std::string_view> kSeeded{
-            {"MenuBarColor", "236 233 216"},
-            {"MenuHighlightColor", "49 106 197"},
-            {"MenuColor", "212 219 200"},
-            {"MenuTextColor", "0 0 0"},
-            {"ActiveTitleBar", "10 36 106"},
-            {"GradientActiveTitlebar", "166 202 240"},
-            {"ActiveTitle", "255 255 255"},
-            {"InactiveTitlebar", "128 128 128"},
-            {"GradientInactiveTitlebar", "192 192 192"},
-            {"InactiveTitle", "212 208 200"}};
-        switch (row.source) {
-            case SchemeSource::FixedText:
-                return TextValue(Narrow(row.fixedText));
-            case SchemeSource::Swatch:
-                return TextValue(kSeeded.at(row.swatch));
-            case SchemeSource::CaptionFont:
-                return {kRegBinary, kNewCaption};
-            case SchemeSource::MenuFont:
-                return {kRegBinary, kNewMenu};
+    // Start-up, then an edit of every font control: the caption face and the
+    // menu face both the list's first other than Tahoma, 10 points, not bold.
+    void StartAndEditFonts() {
+        Start();
+        ComboBox& list = toolkit_.ComboBoxNamed("fontCmb");
+        int entry = 0;
+        while (list.List(entry) == u"Tahoma" || list.List(entry).size() > 31) {
+            ++entry;
         }
-        return {};
+        face_ = list.List(entry);
+        Choose("fontCmb", entry);
+        Click("ckPoint10");
+        Click("ckBold");
+        Choose("menuCmb", entry);
     }
 
-    std::optional<Stored> StoreHolds(const SchemeRow& row) {
-        return store.Get(Narrow(row.key), Narrow(row.valueName));
+    // What both keys hold after the first `count` writes of a complete Apply
+    // after StartAndEditFonts, over what they held before it.
+    std::pair<KeyValues, KeyValues> After(int count) {
+        auto keys = std::pair(seededColours_, seededMetrics_);
+        const auto writes = AppliedScheme(kDefaultColours, MakeRecord(243, 144, face_),
+                                          MakeRecord(244, 144, face_));
+        for (int i = 0; i < count; ++i) {
+            (writes[i].key == kColorsKey ? keys.first : keys.second)[writes[i].name] =
+                writes[i].value;
+        }
+        return keys;
+    }
+    std::pair<KeyValues, KeyValues> Stored() {
+        return {Snapshot(kColorsKey), Snapshot(kMetricsKey)};
     }
 
-    const FontRecord kNewCaption = MakeRecord(kHeight10Point, kNormalLow, u"Verdana");
-    const FontRecord kNewMenu = MakeRecord(kHeight9Point, kNormalLow, u"Arial");
+    const KeyValues seededColours_ = Snapshot(kColorsKey);
+    const KeyValues seededMetrics_ = Snapshot(kMetricsKey);
+    std::u16string face_;
 };
 
-TEST_F(ApplyTest, WritesTheWholeSchemeInOrder) {
-    LoadAndEditFonts();
-    ui.ClickButton("btnApply");
-    const auto& log = store.SetValueLog();
-    ASSERT_EQ(log.size(), 42u);
-    for (const SchemeRow& row : kSchemeTable) {
-        const auto& call = log[row.position - 1];
-        EXPECT_EQ(call.valueName, Narrow(row.valueName));
-        EXPECT_EQ(call.keyPath, Narrow(row.key));
-        EXPECT_EQ(call.status, kErrorSuccess);
-    }
-    for (const SchemeRow& row : kSchemeTable) {
-        if (row.position != 19 && row.position != 20 && row.position != 21) {  // written twice
-            EXPECT_EQ(StoreHolds(row), Expected(row)) << row.position;
-        }
-    }
-    EXPECT_EQ(Text("Menu"), "212 219 200");
-    EXPECT_EQ(Bytes("SmCaptionFont"), kNewCaption);
-    EXPECT_EQ(ui.Frame().Caption(), u"Yes!");
+TEST_F(ApplyTest, WritesTheWholeSchemeAndSaysYes) {
+    StartAndEditFonts();
+    Press("btnApply");
+    EXPECT_EQ(Stored(), After(42));
+    EXPECT_EQ(toolkit_.Caption(), u"Yes!");
     EXPECT_TRUE(ApplyFlag());
-    EXPECT_EQ(store.OpenHandleCount(), 0u);
 }
 
 class ApplyFailureTest : public ApplyTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(ApplyFailureTest, StopsAtTheFailedRowKeepingWhatWasWritten) {
-    const int failing = GetParam();
-    LoadAndEditFonts();
-    const FontRecord oldCaption = form.CaptionFontBytes;
-    const FontRecord oldMenu = form.MenuFontBytes;
-    std::map<std::pair<std::u16string_view, std::u16string_view>, std::optional<Stored>> expected;
-    for (const SchemeRow& row : kSchemeTable) {
-        expected.try_emplace({row.key, row.valueName}, StoreHolds(row));
-    }
-    for (const SchemeRow& row : kSchemeTable) {
-        if (row.position < failing) {
-            expected[{row.key, row.valueName}] = Expected(row);
-        }
-    }
-
-    store.FailNthSetValue(failing);
-    ui.ClickButton("btnApply");
-
-    EXPECT_EQ(store.SetValueLog().size(), static_cast<std::size_t>(failing));
-    for (const auto& [name, value] : expected) {
-        EXPECT_EQ(store.Get(Narrow(name.first), Narrow(name.second)), value) << Narrow(name.second);
-    }
-    EXPECT_EQ(form.CaptionFontBytes, failing >= 40 ? kNewCaption : oldCaption);
-    EXPECT_EQ(form.MenuFontBytes, failing == 42 ? kNewMenu : oldMenu);
-    EXPECT_EQ(ui.Frame().Caption(), u"Failed!");
-    EXPECT_TRUE(ApplyFlag());
-    EXPECT_EQ(store.OpenHandleCount(), 0u);
+TEST_P(ApplyFailureTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
+    StartAndEditFonts();
+    store_.FailWrite(GetParam());
+    Press("btnApply");
+    EXPECT_EQ(Stored(), After(GetParam() - 1));
+    EXPECT_EQ(toolkit_.Caption(), u"Failed!");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, ApplyFailureTest, ::testing::Range(1, 43));
 
-TEST_F(ApplyTest, ApplyingTwicePatchesTheRecordsAgain) {
-    LoadAndEditFonts();
-    ui.ClickButton("btnApply");
-    ui.ClickButton("btnApply");
-    const auto& log = store.SetValueLog();
-    ASSERT_EQ(log.size(), 84u);
-    for (int i = 0; i < 42; ++i) {
-        EXPECT_EQ(log[i].data, log[42 + i].data) << i + 1;  // unchanged settings: same bytes
-    }
-    ui.ClickCheckBox("ckBold");
-    ui.ClickButton("btnApply");
-    for (auto name : {"CaptionFont", "SmCaptionFont"}) {
-        EXPECT_EQ(Bytes(name)[16], kBoldLow) << name;
-        EXPECT_EQ(Bytes(name)[17], kBoldHigh) << name;
+TEST_F(ApplyTest, ASecondApplyPatchesTheRecordsAgain) {
+    StartAndEditFonts();
+    Press("btnApply");
+    const KeyValues first = Snapshot(kMetricsKey);
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kMetricsKey), first);
+    Click("ckBold");
+    Press("btnApply");
+    const KeyValues bold = Snapshot(kMetricsKey);
+    for (auto name : {L"CaptionFont", L"SmCaptionFont"}) {
+        EXPECT_EQ(bold.at(name).data[16], 188);
+        EXPECT_EQ(bold.at(name).data[17], 2);
     }
 }
 
-TEST_F(ApplyTest, FirstCheckedSizeBoxWinsAndNoneKeepsTheHeight) {
-    Load();
-    ui.CheckBoxNamed("ckPoint10").SetValue(kChecked);  // 8 and 10 both checked
-    ui.ButtonNamed("btnApply").SetEnabled(true);
-    ui.ClickButton("btnApply");
-    EXPECT_EQ(Bytes("CaptionFont")[0], kHeight8Point);
-
-    ui.CheckBoxNamed("ckPoint8").SetValue(kUnchecked);
-    ui.CheckBoxNamed("ckPoint10").SetValue(kGreyed);  // greyed does not count
-    ui.ClickButton("btnApply");
-    EXPECT_EQ(Bytes("CaptionFont")[0], kHeight8Point);
+TEST_F(ApplyTest, TheFirstCheckedSizeBoxWinsAndNoneKeepsTheHeight) {
+    Start();
+    toolkit_.CheckBoxNamed("ckPoint10").SetValue(kChecked);  // 8 and 10 both checked
+    Press("Command1");  // any edit enables Apply; XP Default leaves only 10 checked
+    toolkit_.CheckBoxNamed("ckPoint8").SetValue(kChecked);
+    EXPECT_EQ(PointBoxes(), (std::vector<int>{1, 0, 1}));
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kMetricsKey).at(L"CaptionFont").data[0], 245);
+    toolkit_.CheckBoxNamed("ckPoint8").SetValue(kUnchecked);
+    toolkit_.CheckBoxNamed("ckPoint10").SetValue(kUnchecked);
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kMetricsKey).at(L"CaptionFont").data[0], 245);
+    toolkit_.CheckBoxNamed("ckPoint9").SetValue(kChecked);
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kMetricsKey).at(L"CaptionFont").data[0], 244);
 }
 
-TEST_F(ApplyTest, RefusesFaceNamesItCannotWriteBeforeAnyWrite) {
-    const std::u16string longest(31, u'x');
+TEST_F(ApplyTest, FaceNamesItCannotWriteAreRefusedBeforeAnyWrite) {
+    const std::wstring longest(31, L'x');
     struct Case {
         const char* box;
-        std::u16string face;
+        std::wstring face;
         bool refused;
     };
-    for (const Case& c : {Case{"fontCmb", u"", true}, Case{"menuCmb", u"", true},
-                          Case{"fontCmb", longest + u"x", true},
-                          Case{"menuCmb", longest + u"x", true}, Case{"fontCmb", longest, false}}) {
-        MemoryToolkit toolkit;
-        MemoryStore scheme;
-        scheme.CreateKey(kColors);
-        scheme.CreateKey(kMetrics);
-        Form1 editor(toolkit, scheme, codec);
-        editor.Form_Load();
-        toolkit.TypeText(c.box, c.face);
-        toolkit.ButtonNamed("btnApply").SetEnabled(true);
-        toolkit.ClickButton("btnApply");
-        EXPECT_EQ(scheme.SetValueLog().size(), c.refused ? 0u : 42u) << c.box;
-        EXPECT_EQ(toolkit.Frame().Caption(), c.refused ? u"Failed!" : u"Yes!");
+    Start();
+    Press("Command1");
+    for (const Case& c : {Case{"fontCmb", L"", true}, Case{"menuCmb", L"", true},
+                          Case{"fontCmb", longest + L"x", true}, Case{"menuCmb", longest + L"x", true},
+                          Case{"fontCmb", longest, false}}) {
+        SeedScheme(kDefaultColours, kTahoma8Bold, kTahoma9);
+        const KeyValues before = Snapshot(kMetricsKey);
+        ::SendMessageW(Hwnd(c.box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.face.c_str()));
+        Press("btnApply");
+        EXPECT_EQ(toolkit_.Caption(), c.refused ? u"Failed!" : u"Yes!") << c.box;
+        EXPECT_EQ(Snapshot(kMetricsKey) == before, c.refused) << c.box;
+        ::SendMessageW(Hwnd(c.box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Tahoma"));
     }
 }
 
-TEST_F(ApplyTest, SystemColourSwatchIsWrittenAsTheColourItShows) {
-    store.Remove(kColors, "ActiveTitle");
-    store.Remove(kColors, "MenuText");
-    ui.Desk().sysColors[SystemColorIndex(kSysWindowBackground)] = Rgb(1, 2, 3);
-    Load();
-    ui.ButtonNamed("btnApply").SetEnabled(true);
-    ui.ClickButton("btnApply");
-    EXPECT_EQ(Text("ActiveTitle"), "1 2 3");
-    EXPECT_EQ(Text("MenuText"), "1 2 3");
-    EXPECT_EQ(Text("TitleText"), "255 255 255");
+TEST_F(ApplyTest, ASwatchHoldingASystemColourIsWrittenAsTheColourItShows) {
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kColorsKey, L"MenuText");
+    Start();
+    Press("Command1");
+    toolkit_.LabelNamed("MenuTextColor").SetBackColor(kSysWindowText);
+    Press("btnApply");
+    const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
+    const std::string expected = std::to_string(GetRValue(text)) + " " +
+                                 std::to_string(GetGValue(text)) + " " +
+                                 std::to_string(GetBValue(text));
+    EXPECT_EQ(Snapshot(kColorsKey).at(L"MenuText"), Sz(expected));
 }
 
 TEST_F(ApplyTest, XpDefaultThenApplyWritesTheDefaultScheme) {
-    Load();
-    ui.ClickButton("Command1");
-    ui.ClickButton("btnApply");
-    const auto& log = store.SetValueLog();
-    const std::string fixedMenu = "212 208 200";
-    ASSERT_EQ(log.size(), 42u);
-    EXPECT_EQ(log[18].data, ByteArray(fixedMenu.begin(), fixedMenu.end()));
-    EXPECT_EQ(Text("Menu"), "212 219 200");
-    EXPECT_EQ(Bytes("CaptionFont"), MakeRecord(kHeight10Point, kBoldLow, u"Tahoma"));
-    EXPECT_EQ(Bytes("MenuFont"), MakeRecord(kHeight9Point, kNormalLow, u"Tahoma"));
+    SeedScheme({}, MakeRecord(245, 144, u"Courier New"), MakeRecord(245, 144, u"Courier New"));
+    KeyValues colours, metrics;
+    for (const Write& write : AppliedScheme(kDefaultColours, MakeRecord(243, 188, u"Tahoma"),
+                                            MakeRecord(245, 144, u"Tahoma"))) {
+        (write.key == kColorsKey ? colours : metrics)[write.name] = write.value;
+    }
+    Start();
+    Press("Command1");
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kColorsKey), colours);
+    EXPECT_EQ(Snapshot(kMetricsKey), metrics);
 }
 
 }  // namespace

@@ -1,108 +1,85 @@
 #pragma once
 
-// The editor over the in-memory toolkit and store, seeded with a known scheme.
+// The editor over the real Windows toolkit and Wine's real registry, in this
+// process, driven as a user would drive it: clicks and list choices sent to
+// its controls, the modal dialogs answered from another thread, and what it
+// shows read back through the toolkit and from the screen.
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "appearance/scheme_table.h"
 #include "editor/form1.h"
-#include "editor/memory_toolkit.h"
-#include "store/memory_store.h"
-#include "store/text_codec.h"
+#include "editor/layout.h"
+#include "preview/titlebar_preview.h"
+#include "testing/dialog_answerer.h"
+#include "testing/failing_store.h"
+#include "testing/font_records.h"
+#include "testing/pixel_surface.h"
+#include "testing/scheme_expectation.h"
+#include "testing/screen.h"
+#include "testing/wine_registry.h"
+#include "win32/ansi_codec.h"
+#include "win32/editor_start.h"
+#include "win32/registry_store.h"
+#include "win32/toolkit.h"
 
 namespace quill::testing {
 
-inline constexpr std::string_view kColors = "Control Panel\\Colors";
-inline constexpr std::string_view kMetrics = "Control Panel\\Desktop\\WindowMetrics";
+inline const std::vector<std::uint8_t> kTahoma8Bold = MakeRecord(245, 188, u"Tahoma");
+inline const std::vector<std::uint8_t> kTahoma9 = MakeRecord(244, 144, u"Tahoma");
 
-// A 92-byte font record with the given byte 0, byte 16 and face.
-inline FontRecord MakeRecord(std::uint8_t height, std::uint8_t weightLow,
-                             std::u16string_view face) {
-    FontRecord record(kFontRecordSize, 0);
-    record[0] = height;
-    record[1] = record[2] = record[3] = 0xFF;
-    record[16] = weightLow;
-    record[17] = weightLow == kBoldLow ? kBoldHigh : kNormalHigh;
-    for (std::size_t i = 0; i < face.size(); ++i) {
-        record[kFaceNameOffset + 2 * i] = static_cast<std::uint8_t>(face[i] & 0xFF);
-        record[kFaceNameOffset + 2 * i + 1] = static_cast<std::uint8_t>(face[i] >> 8);
+// Seeds both keys afresh: the colours by value name and the two font records.
+inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
+                       const std::vector<std::uint8_t>& menu) {
+    KeyValues values;
+    for (const auto& [name, text] : colours) {
+        values[name] = Sz(text);
     }
-    return record;
+    SeedKey(kColorsKey, values);
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)}, {L"MenuFont", Binary(menu)}});
 }
-
-// Records the value names that reads ask for, in order, over a MemoryStore.
-class ReadRecordingStore final : public RegistryStore {
-  public:
-    explicit ReadRecordingStore(MemoryStore& store) : store_(store) {}
-    std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
-                         KeyHandle& result) override {
-        return store_.OpenKey(parent, subKey, access, result);
-    }
-    std::int32_t QueryValue(KeyHandle key, std::string_view valueName, std::uint32_t& type,
-                            std::uint8_t* data, std::uint32_t& length) override {
-        if (reads.empty() || reads.back() != valueName) {  // the 234 re-query is one read
-            reads.emplace_back(valueName);
-        }
-        return store_.QueryValue(key, valueName, type, data, length);
-    }
-    std::int32_t SetValue(KeyHandle key, std::string_view valueName, std::uint32_t type,
-                          const std::uint8_t* data, std::uint32_t length) override {
-        return store_.SetValue(key, valueName, type, data, length);
-    }
-    void CloseKey(KeyHandle key) override { store_.CloseKey(key); }
-
-    std::vector<std::string> reads;
-
-  private:
-    MemoryStore& store_;
-};
 
 class EditorTest : public ::testing::Test {
   protected:
-    EditorTest() {
-        store.PutString(kColors, "MenuBar", "236 233 216");
-        store.PutString(kColors, "MenuHilight", "49 106 197");
-        store.PutString(kColors, "Menu", "212 219 200");
-        store.PutString(kColors, "MenuText", "0 0 0");
-        store.PutString(kColors, "ActiveTitle", "10 36 106");
-        store.PutString(kColors, "GradientActiveTitle", "166 202 240");
-        store.PutString(kColors, "TitleText", "255 255 255");
-        store.PutString(kColors, "InactiveTitle", "128 128 128");
-        store.PutString(kColors, "GradientInactiveTitle", "192 192 192");
-        store.PutString(kColors, "InactiveTitleText", "212 208 200");
-        SeedFonts(MakeRecord(kHeight8Point, kBoldLow, u"Tahoma"),
-                  MakeRecord(kHeight9Point, kNormalLow, u"Tahoma"));
+    EditorTest() { SeedScheme(kDefaultColours, kTahoma8Bold, kTahoma9); }
+
+    // Start-up, then the window shown, as the program does it.
+    void Start() {
+        ASSERT_TRUE(win32::StartEditor(toolkit_, store_, codec_, form_));
+        toolkit_.Show(SW_SHOWNOACTIVATE);
     }
 
-    void SeedFonts(const FontRecord& caption, const FontRecord& menu) {
-        store.Put(kMetrics, "CaptionFont", kRegBinary, caption);
-        store.Put(kMetrics, "MenuFont", kRegBinary, menu);
+    HWND Hwnd(std::string_view name) {
+        return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name));
+    }
+    // A mouse button pressed over a control and released inside or outside it.
+    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
+        const UINT up = down + 1;
+        ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
+        ::SendMessageW(Hwnd(name), up, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+    }
+    void PressSpace(std::string_view box) {
+        ::SetFocus(Hwnd(box));
+        ::SendMessageW(Hwnd(box), WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
+    }
+    void Press(std::string_view button) { ::SendMessageW(Hwnd(button), BM_CLICK, 0, 0); }
+    void Choose(std::string_view combo, int index) {
+        ::SendMessageW(Hwnd(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf(combo), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(Hwnd(combo)));
     }
 
-    // Start-up, then a clean log for the events that follow.
-    void Load() {
-        form.Form_Load();
-        ui.ClearLog();
-    }
-
-    std::string Text(std::string_view name) {
-        const auto value = store.Get(kColors, name);
-        EXPECT_TRUE(value && value->type == kRegSz) << name;
-        return value ? std::string(value->data.begin(), value->data.end() - 1) : "";
-    }
-    FontRecord Bytes(std::string_view name) {
-        const auto value = store.Get(kMetrics, name);
-        return value ? value->data : FontRecord{};
-    }
-    Color Back(std::string_view label) { return ui.LabelNamed(label).BackColor(); }
-    int Value(std::string_view box) { return ui.CheckBoxNamed(box).Value(); }
-    std::vector<int> PointBoxes() {
-        return {Value("ckPoint8"), Value("ckPoint9"), Value("ckPoint10")};
-    }
-    bool ApplyFlag() { return ui.ButtonNamed("btnApply").Enabled(); }
+    Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
+    Color Back(std::string_view name) { return L(name).BackColor(); }
+    int State(std::string_view box) { return toolkit_.CheckBoxNamed(box).Value(); }
+    std::vector<int> PointBoxes() { return {State("ckPoint8"), State("ckPoint9"), State("ckPoint10")}; }
+    std::u16string Text(std::string_view combo) { return toolkit_.ComboBoxNamed(combo).Text(); }
+    FontAttributes PreviewFont(std::string_view pic) { return toolkit_.PictureNamed(pic).Font(); }
+    bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }
 
     // The menu imitation shows the menu swatches and one face.
     void ExpectMenuInStep() {
@@ -112,21 +89,45 @@ class EditorTest : public ::testing::Test {
         EXPECT_EQ(Back("Label6"), Back("MenuColor"));
         EXPECT_EQ(Back("Label7"), Back("MenuColor"));
         for (auto name : {"MenuBar", "Label6", "Label7"}) {
-            EXPECT_EQ(ui.LabelNamed(name).ForeColor(), Back("MenuTextColor")) << name;
+            EXPECT_EQ(L(name).ForeColor(), Back("MenuTextColor")) << name;
         }
         for (auto name : {"MenuHilight", "Menu"}) {
-            EXPECT_EQ(ui.LabelNamed(name).ForeColor(), kWhite) << name;
+            EXPECT_EQ(L(name).ForeColor(), kWhite) << name;
         }
         for (auto name : {"MenuHilight", "Label6", "Label7", "Menu"}) {
-            EXPECT_EQ(ui.LabelNamed(name).FontName(), ui.LabelNamed("MenuBar").FontName()) << name;
+            EXPECT_EQ(L(name).FontName(), L("MenuBar").FontName()) << name;
         }
     }
 
-    MemoryStore store;
-    ReadRecordingStore recording{store};
-    MemoryToolkit ui;
-    Windows1252Codec codec;
-    Form1 form{ui, recording, codec};
+    // A preview as the screen shows it: the gradient between two plain
+    // colours, pixel for pixel where no caption can reach (the right half),
+    // and caption glyphs in the text colour on the left.
+    void ExpectPreview(std::string_view pic, Color start, Color end, Color text) {
+        // Shown afresh from the retained image: a closed dialog may have covered it.
+        ::RedrawWindow(Hwnd(pic), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const Image shown = Capture(Hwnd(pic));
+        PixelSurface reference(shown.width, shown.height, 0);
+        PaintGradient(reference, SplitColor(start), SplitColor(end));
+        int wrong = 0, glyphs = 0;
+        for (int y = 0; y < shown.height; ++y) {
+            for (int x = 0; x < shown.width; ++x) {
+                if (x < shown.width / 2) {
+                    glyphs += shown.At(x, y) == text && reference.Pixel(x, y) != text;
+                } else {
+                    wrong += shown.At(x, y) != reference.Pixel(x, y);
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << pic;
+        EXPECT_GT(glyphs, 10) << pic << ": no caption in the text colour";
+    }
+
+    DialogAnswerer dialogs_;
+    win32::Toolkit toolkit_;
+    win32::RegistryStore registry_;
+    FailingStore store_{registry_};
+    win32::AnsiCodec codec_;
+    std::optional<Form1> form_;
 };
 
 }  // namespace quill::testing

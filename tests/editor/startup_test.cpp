@@ -1,173 +1,130 @@
-#include "editor_fixture.h"
+#include "tests/editor/editor_fixture.h"
 
 namespace quill::testing {
 namespace {
 
 using StartupTest = EditorTest;
 
-TEST_F(StartupTest, FillsControlsFromTheStoredScheme) {
-    ui.ButtonNamed("btnApply").SetEnabled(true);
-    form.Form_Load();
+TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
+    const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
+    Start();
 
-    EXPECT_EQ(recording.reads, (std::vector<std::string>{
-                                   "CaptionFont", "MenuFont", "MenuBar", "MenuHilight", "Menu",
-                                   "MenuText", "ActiveTitle", "GradientActiveTitle", "TitleText",
-                                   "InactiveTitle", "GradientInactiveTitle", "InactiveTitleText"}));
     EXPECT_FALSE(ApplyFlag());
-    EXPECT_EQ(Value("ckBold"), kChecked);
     EXPECT_EQ(PointBoxes(), (std::vector<int>{1, 0, 0}));
-    EXPECT_EQ(ui.ComboBoxNamed("fontCmb").Text(), u"Tahoma");
-    EXPECT_EQ(ui.ComboBoxNamed("menuCmb").Text(), u"Tahoma");
+    EXPECT_EQ(State("ckBold"), kChecked);
+    EXPECT_EQ(Text("fontCmb"), u"Tahoma");
+    EXPECT_EQ(Text("menuCmb"), u"Tahoma");
     for (auto pic : {"ActivePic", "InactivePic"}) {
-        EXPECT_EQ(ui.PictureNamed(pic).Font(), (FontAttributes{u"Tahoma", 8, true})) << pic;
+        EXPECT_EQ(PreviewFont(pic), (FontAttributes{u"Tahoma", 8, true})) << pic;
     }
-    EXPECT_EQ(ui.LabelNamed("Label7").Caption(), u"Menu\r\nMenu");
-    EXPECT_EQ(ui.LabelNamed("MenuBar").FontName(), u"Tahoma");
-    EXPECT_EQ(Back("MenuHighlightColor"), Rgb(49, 106, 197));
-    EXPECT_EQ(Back("InactiveTitle"), Rgb(212, 208, 200));
-    EXPECT_EQ(ui.PictureNamed("ActivePic").ForeColor(), kWhite);
-    EXPECT_EQ(ui.PictureNamed("InactivePic").ForeColor(), Rgb(212, 208, 200));
+    const std::pair<const char*, const wchar_t*> swatches[] = {
+        {"MenuBarColor", L"MenuBar"},         {"MenuHighlightColor", L"MenuHilight"},
+        {"MenuColor", L"Menu"},               {"MenuTextColor", L"MenuText"},
+        {"ActiveTitleBar", L"ActiveTitle"},   {"GradientActiveTitlebar", L"GradientActiveTitle"},
+        {"ActiveTitle", L"TitleText"},        {"InactiveTitlebar", L"InactiveTitle"},
+        {"GradientInactiveTitlebar", L"GradientInactiveTitle"},
+        {"InactiveTitle", L"InactiveTitleText"},
+    };
+    for (const auto& [swatch, value] : swatches) {
+        const std::u16string text(kDefaultColours.at(value).begin(), kDefaultColours.at(value).end());
+        EXPECT_EQ(Back(swatch), ParseColorText(text)) << swatch;
+    }
+    EXPECT_EQ(L("Label7").Caption(), u"Menu\r\nMenu");
+    EXPECT_EQ(L("MenuBar").FontName(), u"Tahoma");
     ExpectMenuInStep();
-    EXPECT_EQ(form.CaptionFontBytes, Bytes("CaptionFont"));
-    EXPECT_EQ(form.MenuFontBytes, Bytes("MenuFont"));
-    // The bold change runs once, nested, with the creation colours; then the
-    // final repaints with the stored ones. Checking ckPoint8 runs nothing.
-    EXPECT_EQ(ui.Log(), (std::vector<std::string>{"ckPoint8.StateChange", "ckBold.StateChange",
-                                                  "  ActivePic.DrawText", "  InactivePic.DrawText",
-                                                  "ActivePic.DrawText", "InactivePic.DrawText"}));
-    EXPECT_EQ(ui.Picture("ActivePic").Captions().back().color, kWhite);
-    EXPECT_TRUE(store.SetValueLog().empty());
-    EXPECT_EQ(store.OpenHandleCount(), 0u);
-    EXPECT_TRUE(ui.MessageLog().shown.empty());
+    ExpectPreview("ActivePic", Rgb(10, 36, 106), Rgb(166, 202, 240), kWhite);
+    ExpectPreview("InactivePic", Rgb(128, 128, 128), Rgb(192, 192, 192), Rgb(212, 208, 200));
+
+    // Both lists hold the screen's faces in its order.
+    const Desktop& screen = toolkit_.Screen();
+    for (auto combo : {"fontCmb", "menuCmb"}) {
+        ComboBox& list = toolkit_.ComboBoxNamed(combo);
+        ASSERT_EQ(list.ListCount(), screen.FontCount()) << combo;
+        for (int i = 0; i < list.ListCount(); ++i) {
+            EXPECT_EQ(list.List(i), screen.FontName(i)) << combo << " " << i;
+        }
+    }
+    EXPECT_EQ(Snapshot(kColorsKey), colours);
+    EXPECT_EQ(Snapshot(kMetricsKey), metrics);
+    EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-TEST_F(StartupTest, PointSizeAndWeightFromTheCaptionRecord) {
+TEST_F(StartupTest, PointSizeAndWeightComeFromTheCaptionRecord) {
     struct Case {
         std::uint8_t height, weight;
         std::vector<int> boxes;
         float points;
         bool bold;
     };
-    for (const Case& c :
-         {Case{243, kBoldLow, {0, 0, 1}, 10, true}, Case{13, 88, {0, 1, 0}, 9, false}}) {
-        MemoryToolkit toolkit;
-        MemoryStore scheme;
-        scheme.Put(kMetrics, "CaptionFont", kRegBinary, MakeRecord(c.height, c.weight, u"Arial"));
-        scheme.Put(kMetrics, "MenuFont", kRegBinary, MakeRecord(244, 144, u"Arial"));
-        Form1 editor(toolkit, scheme, codec);
-        editor.Form_Load();
+    for (const Case& c : {Case{243, 188, {0, 0, 1}, 10, true}, Case{13, 88, {0, 1, 0}, 9, false}}) {
+        SeedScheme(kDefaultColours, MakeRecord(c.height, c.weight, u"Arial"), kTahoma9);
+        win32::Toolkit toolkit;
+        std::optional<Form1> form;
+        ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
         const std::vector<int> boxes{toolkit.CheckBoxNamed("ckPoint8").Value(),
                                      toolkit.CheckBoxNamed("ckPoint9").Value(),
                                      toolkit.CheckBoxNamed("ckPoint10").Value()};
         EXPECT_EQ(boxes, c.boxes) << int(c.height);
         EXPECT_EQ(toolkit.CheckBoxNamed("ckBold").Value(), c.bold ? kChecked : kUnchecked);
-        EXPECT_EQ(toolkit.PictureNamed("InactivePic").Font(),
-                  (FontAttributes{u"Arial", c.points, c.bold}));
-        // Not bold: the box stays unchecked and no bold change runs.
-        EXPECT_EQ(toolkit.Picture("ActivePic").Captions().size(), c.bold ? 2u : 1u);
+        EXPECT_EQ(toolkit.PictureNamed("ActivePic").Font(), (FontAttributes{u"Arial", c.points, c.bold}));
+        EXPECT_EQ(toolkit.PictureNamed("InactivePic").Font(), (FontAttributes{u"Arial", c.points, c.bold}));
     }
 }
 
-TEST_F(StartupTest, ListsEveryScreenFontInBothBoxesInOrder) {
-    ui.Desk().fonts = {u"Zeta", u"Alpha", u"Zeta"};
-    ui.Desk().captionFont = MakeRecord(244, 144, u"Not Installed");
-    store.Remove(kMetrics, "CaptionFont");
-    Load();
-    for (auto name : {"fontCmb", "menuCmb"}) {
-        ComboBox& box = ui.ComboBoxNamed(name);
-        ASSERT_EQ(box.ListCount(), 3);
-        EXPECT_EQ(box.List(0), u"Zeta");
-        EXPECT_EQ(box.List(1), u"Alpha");
-        EXPECT_EQ(box.List(2), u"Zeta");
+TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
+    // A colour that is no colour text keeps the swatch's creation colour; a
+    // font record that cannot be used gives way to the desktop's own font.
+    const KeyValues colours{
+        {L"MenuBar", Sz("1 2")},          {L"MenuHilight", Dword(0x00C0FFEE)},
+        {L"Menu", Sz("a b c")},           {L"MenuText", Binary({'1', ' ', '2', ' ', '3'})},
+        {L"ActiveTitle", Sz("212  208 200")}, {L"GradientActiveTitle", Sz("-5 0 0")},
+        {L"TitleText", Sz("")},           {L"InactiveTitle", Sz(" 1 2 3")},
+        {L"InactiveTitleText", {11, {1, 2, 3, 4, 5, 6, 7, 8}}},  // GradientInactiveTitle missing
+    };
+    SeedKey(kColorsKey, colours);
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(17, 245))},
+                          {L"MenuFont", Binary(MakeRecord(245, 188, u"Arial"))}});
+    NONCLIENTMETRICSW desktop{};
+    desktop.cbSize = sizeof desktop;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof desktop, &desktop, 0));
+    Start();
+
+    for (auto swatch : {"MenuBarColor", "MenuHighlightColor", "MenuColor", "MenuTextColor",
+                        "ActiveTitleBar", "GradientActiveTitlebar", "InactiveTitlebar",
+                        "GradientInactiveTitlebar"}) {
+        EXPECT_EQ(Back(swatch), kSysWindowBackground) << swatch;
     }
-    EXPECT_EQ(ui.ComboBoxNamed("fontCmb").Text(), u"Not Installed");
+    EXPECT_EQ(Back("ActiveTitle"), kWhite);
+    EXPECT_EQ(Back("InactiveTitle"), kWhite);
+    ExpectMenuInStep();
+    EXPECT_EQ(Text("fontCmb"), std::u16string(desktop.lfCaptionFont.lfFaceName,
+                                              desktop.lfCaptionFont.lfFaceName +
+                                                  wcslen(desktop.lfCaptionFont.lfFaceName)));
+    EXPECT_EQ(Text("menuCmb"), u"Arial");
+    EXPECT_EQ(Snapshot(kColorsKey), colours);
+    EXPECT_TRUE(dialogs_.Answered().empty());
+
+    // Eighteen bytes are enough to patch: that record is kept.
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 243))}});
+    win32::Toolkit toolkit;
+    std::optional<Form1> form;
+    ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
+    EXPECT_EQ(toolkit.CheckBoxNamed("ckPoint10").Value(), kChecked);
 }
 
-TEST_F(StartupTest, UnreadableColorsKeyShowsTenMessagesAndKeepsCreationColours) {
-    store.DenyOpen(kColors, kKeyRead);
-    ui.Desk().sysColors[SystemColorIndex(kSysWindowBackground)] = Rgb(1, 2, 3);
-    Load();
-    EXPECT_EQ(ui.MessageLog().shown, std::vector<std::u16string>(10, u"ERROR in Open RegKey"));
+TEST_F(StartupTest, AColorsKeyThatCannotBeOpenedIsReportedOncePerColour) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
+    Start();
+    const auto shown = dialogs_.Answered();
+    ASSERT_EQ(shown.size(), 10u);
+    for (const auto& box : shown) {
+        EXPECT_EQ(box.title, L"Registry editor for Quillmar");
+        EXPECT_EQ(box.text, L"ERROR in Open RegKey");
+        EXPECT_EQ(box.buttons, 1);
+    }
     EXPECT_EQ(Back("ActiveTitleBar"), kSysWindowBackground);
     EXPECT_EQ(Back("ActiveTitle"), kWhite);
     ExpectMenuInStep();
-    // The reference is drawn as the colour the swatch shows.
-    EXPECT_EQ(ui.Picture("ActivePic").Pixel(100, 5), Rgb(1, 2, 3));
-    EXPECT_EQ(store.OpenHandleCount(), 0u);
-}
-
-TEST_F(StartupTest, UnusableColourValuesLeaveTheSwatchAsCreated) {
-    struct Case {
-        const char* what;
-        std::uint32_t type;
-        ByteArray data;
-    };
-    const std::vector<Case> cases{
-        {"two pieces", kRegSz, {'1', '2', '8', ' ', '1', '2', '8', 0}},
-        {"not numbers", kRegSz, {'a', ' ', 'b', ' ', 'c', 0}},
-        {"doubled space", kRegSz, {'1', ' ', ' ', '2', ' ', '3', 0}},
-        {"negative", kRegSz, {'-', '5', ' ', '0', ' ', '0', 0}},
-        {"dword", kRegDword, {0x10, 0x20, 0x30, 0}},
-        {"binary", kRegBinary, {'1', ' ', '2', ' ', '3'}},
-        {"unsupported type", 11, {1, 2, 3, 4, 5, 6, 7, 8}},
-    };
-    for (const Case& c : cases) {
-        MemoryToolkit toolkit;
-        store.Put(kColors, "InactiveTitleText", c.type, c.data);
-        store.Put(kColors, "MenuBar", c.type, c.data);
-        Form1 editor(toolkit, store, codec);
-        editor.Form_Load();
-        EXPECT_EQ(toolkit.LabelNamed("InactiveTitle").BackColor(), kWhite) << c.what;
-        EXPECT_EQ(toolkit.PictureNamed("InactivePic").ForeColor(), kWhite) << c.what;
-        EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground) << c.what;
-    }
-    MemoryToolkit toolkit;
-    store.Remove(kColors, "MenuBar");
-    Form1 editor(toolkit, store, codec);
-    editor.Form_Load();
-    EXPECT_EQ(toolkit.LabelNamed("MenuBarColor").BackColor(), kSysWindowBackground);
-    EXPECT_TRUE(toolkit.MessageLog().shown.empty());
-    EXPECT_TRUE(store.SetValueLog().empty());
-}
-
-TEST_F(StartupTest, UnusableFontRecordsAreReplacedByTheDesktopFont) {
-    const FontRecord desktopCaption = MakeRecord(243, kBoldLow, u"Desktop Face");
-    const FontRecord desktopMenu = MakeRecord(244, kNormalLow, u"Desktop Menu");
-    struct Case {
-        const char* what;
-        std::uint32_t type;
-        ByteArray data;
-        bool replaced;
-    };
-    const std::vector<Case> cases{
-        {"dword", kRegDword, {1, 0, 0, 0}, true},
-        {"text", kRegSz, {'x', 0}, true},
-        {"17 bytes", kRegBinary, ByteArray(17, 245), true},
-        {"18 bytes", kRegBinary, ByteArray(18, 245), false},
-        {"4000 bytes", kRegBinary, MakeRecord(245, 0, u"Long"), false},
-    };
-    for (Case c : cases) {
-        if (c.data.size() == kFontRecordSize) {
-            c.data.resize(4000, 0);
-        }
-        MemoryToolkit toolkit;
-        toolkit.Desk().captionFont = desktopCaption;
-        toolkit.Desk().menuFont = desktopMenu;
-        SeedFonts(c.data, c.data);
-        Form1 editor(toolkit, store, codec);
-        editor.Form_Load();
-        EXPECT_EQ(editor.CaptionFontBytes, c.replaced ? desktopCaption : c.data) << c.what;
-        EXPECT_EQ(editor.MenuFontBytes, c.replaced ? desktopMenu : c.data) << c.what;
-    }
-    MemoryToolkit toolkit;
-    toolkit.Desk().captionFont = desktopCaption;
-    store.DenyOpen(kMetrics, kKeyRead);
-    Form1 editor(toolkit, store, codec);
-    editor.Form_Load();
-    EXPECT_EQ(toolkit.MessageLog().shown, std::vector<std::u16string>(2, u"ERROR in Open RegKey"));
-    EXPECT_EQ(toolkit.ComboBoxNamed("fontCmb").Text(), u"Desktop Face");
-    EXPECT_EQ(toolkit.CheckBoxNamed("ckPoint10").Value(), kChecked);
-    EXPECT_TRUE(store.SetValueLog().empty());
 }
 
 }  // namespace

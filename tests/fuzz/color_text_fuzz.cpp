@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "appearance/color_text.h"
-#include "store/text_codec.h"
+#include "testing/latin1_codec.h"
 #include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const quill::Windows1252Codec codec;
+    const quill::testing::Latin1Codec codec;
     const std::u16string text =
         codec.FromAnsi(std::string_view(reinterpret_cast<const char*>(data), size));
 

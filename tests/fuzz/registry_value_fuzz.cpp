@@ -8,19 +8,10 @@
 #include <string_view>
 
 #include "store/app_error.h"
-#include "store/memory_store.h"
 #include "store/registry_access.h"
+#include "testing/latin1_codec.h"
+#include "testing/memory_store.h"
 #include "tests/fuzz/fuzz_check.h"
-
-namespace {
-
-class SilentMessages final : public quill::MessageBoxPort {
-  public:
-    void ShowMessage(std::u16string_view) override { ++shown; }
-    int shown = 0;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
@@ -35,15 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stored.insert(stored.end(), data + 3, data + size);
     }
 
-    quill::MemoryStore store;
-    quill::Windows1252Codec codec;
-    SilentMessages messages;
-    quill::RegistryAccess access(store, codec, messages);
+    quill::testing::MemoryStore store;
+    quill::testing::Latin1Codec codec;
+    quill::RegistryAccess access(store, codec);
     store.Put("Control Panel\\Colors", "Value", type, stored);
 
     try {
-        const quill::Variant value =
+        const quill::ReadResult read =
             access.GetRegistryValue(u"Control Panel\\Colors", u"Value", std::int32_t{7});
+        FUZZ_CHECK(read.keyOpened);
+        const quill::Variant& value = read.value;
         switch (type) {
             case quill::kRegSz:
             case quill::kRegExpandSz:
@@ -72,7 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    type != quill::kRegMultiSz && type != quill::kRegBinary &&
                    type != quill::kRegDword);
     }
-    FUZZ_CHECK(messages.shown == 0);
     FUZZ_CHECK(store.OpenHandleCount() == 0);
     FUZZ_CHECK(store.BadCloseCount() == 0);
     return 0;

@@ -2,156 +2,128 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <string>
+#include <vector>
 
-#include "preview/pixel_surface.h"
+#include "testing/pixel_surface.h"
 
 namespace quill {
 namespace {
 
-// The preview's inner size at 96 DPI (3520 x 255 twips).
-constexpr int kWidth = 235;
-constexpr int kHeight = 17;
-constexpr Color kUnpainted = Rgb(1, 2, 3);
+using testing::PixelSurface;
 
-int Component(std::int16_t from, std::int16_t to, int step) {
-    const auto c = GradientComponent(from, to, step, 255.0f);
-    EXPECT_TRUE(c.has_value()) << from << "->" << to << " step " << step;
-    return c.value_or(-1);
-}
-
-TEST(GradientComponent, KnownSteps) {
-    struct Case {
-        int step = 0;
-        ColorComponents expected;
-    };
-    const Case cases[] = {
-        {0, {10, 36, 106}},     {1, {11, 37, 107}},     {64, {49, 78, 140}},
-        {127, {88, 119, 173}},  {128, {88, 119, 173}},  {200, {132, 166, 211}},
-        {254, {165, 201, 239}}, {255, {166, 202, 240}},
-    };
-    for (const auto& c : cases) {
-        const ColorComponents got{Component(10, 166, c.step), Component(36, 202, c.step),
-                                  Component(106, 240, c.step)};
-        EXPECT_EQ(got, c.expected) << "step " << c.step;
-    }
-    const int falling[][2] = {{1, 199}, {100, 122}, {128, 100}, {254, 1}};
-    for (const auto& [step, value] : falling) {
-        EXPECT_EQ(Component(200, 0, step), value) << "step " << step;
-    }
-    for (int step = 0; step <= 255; ++step) {
-        EXPECT_EQ(Component(0, 1, step), step < 128 ? 0 : 1) << "step " << step;
-    }
-}
-
-// The single-precision steps agree with exact rational rounding for every
-// pair of plain components and every step.
-TEST(GradientComponent, MatchesExactRoundingEverywhere) {
-    int mismatches = 0;
-    for (int from = 0; from <= 255; ++from) {
-        for (int to = 0; to <= 255; ++to) {
-            for (int step = 0; step <= 255; ++step) {
-                const int numerator = 255 * from + (to - from) * step;
-                const int exact = (2 * numerator + 255) / 510;  // floor(n/255 + 1/2), n >= 0
-                const auto got = GradientComponent(static_cast<std::int16_t>(from),
-                                                   static_cast<std::int16_t>(to), step, 255.0f);
-                if (!got || *got != exact)
-                    ++mismatches;
+TEST(GradientComponent, IsTheRoundedInterpolationForEveryPairAndStep) {
+    // (255 * from + (to - from) * step) / 255 rounded, halves up: with a scale
+    // width of 255 the single-precision steps never land on a half.
+    int wrong = 0;
+    for (int from = 0; from < 256; ++from) {
+        for (int to = 0; to < 256; ++to) {
+            for (int step = 0; step < 256; ++step) {
+                const int exact = (2 * (255 * from + (to - from) * step) + 255) / 510;
+                wrong += GradientComponent(from, to, step, 255) != exact;
             }
         }
     }
-    EXPECT_EQ(mismatches, 0);
-}
-
-TEST(GradientComponent, FailuresGiveNothing) {
-    EXPECT_EQ(GradientComponent(-32768, 32767, 1, 255), std::nullopt);  // difference overflows
-    EXPECT_EQ(GradientComponent(-251, 10, 1, 255), std::nullopt);       // negative result
-    EXPECT_EQ(GradientComponent(0, 300, 255, 255), std::nullopt);       // above 255
-    EXPECT_EQ(GradientComponent(7, 7, 5, 0), std::nullopt);             // 0 / 0
-}
-
-// The colour of the last stroke that covers column x: strokes are 5 wide,
-// centred at round(i * 235 / 255), later ones painting over earlier ones.
-Color ExpectedColumn(int x, const ColorComponents& a, const ColorComponents& b) {
-    for (int i = 255; i >= 0; --i) {
-        const int centre = static_cast<int>(std::nearbyint(i * double(kWidth) / 255));
-        if (x >= centre - 2 && x < centre + 3) {
-            return Rgb(Component(a.red, b.red, i), Component(a.green, b.green, i),
-                       Component(a.blue, b.blue, i));
-        }
+    EXPECT_EQ(wrong, 0);
+    // Known steps from (10, 36, 106) to (166, 202, 240), and a falling component.
+    const std::vector<std::pair<int, ColorComponents>> steps{
+        {1, {11, 37, 107}},   {64, {49, 78, 140}},   {127, {88, 119, 173}},
+        {128, {88, 119, 173}}, {200, {132, 166, 211}}, {254, {165, 201, 239}}};
+    for (const auto& [step, c] : steps) {
+        EXPECT_EQ(GradientComponent(10, 166, step, 255), c.red) << step;
+        EXPECT_EQ(GradientComponent(36, 202, step, 255), c.green) << step;
+        EXPECT_EQ(GradientComponent(106, 240, step, 255), c.blue) << step;
     }
-    return kUnpainted;
+    EXPECT_EQ(GradientComponent(200, 0, 100, 255), 122);
 }
 
-TEST(PaintGradient, EveryColumnShowsItsLastStroke) {
-    const ColorComponents start{10, 36, 106}, end{166, 202, 240};
-    PixelSurface surface(kWidth, kHeight, kUnpainted);
-    PaintGradient(surface, start, end);
-    EXPECT_EQ(surface.DrawWidth(), 5);
-    EXPECT_EQ(surface.ScaleWidth(), 255.0f);
-    for (int x = 0; x < kWidth; ++x) {
-        const Color expected = ExpectedColumn(x, start, end);
-        for (int y = 0; y < kHeight; ++y) {
-            ASSERT_EQ(surface.Pixel(x, y), expected) << x << "," << y;
-        }
+// Records what a painter asks of the surface.
+struct RecordingSurface final : PictureSurface {
+    int penWidth = 0;
+    float scaleWidth = 100, scaleHeight = 17;
+    Color fore = 0;
+    bool transparent = false;
+    std::vector<std::string> calls;
+
+    void SetDrawWidth(int pixels) override { penWidth = pixels; }
+    void SetScaleModePixels() override { scaleWidth = 100; }
+    void SetScaleWidth(float width) override { scaleWidth = width; }
+    float ScaleWidth() const override { return scaleWidth; }
+    float ScaleHeight() const override { return scaleHeight; }
+    void Line(float x1, float y1, float x2, float y2, Color color) override {
+        calls.push_back(std::to_string(int(x1)) + "," + std::to_string(int(y1)) + "-" +
+                        std::to_string(int(x2)) + "," + std::to_string(int(y2)) + " " +
+                        Text(color));
     }
-    // Strokes 1 and 2 also reach column 0, so it shows step 2.
-    EXPECT_EQ(surface.Pixel(0, 0), Rgb(11, 37, 107));
-    // The rightmost stroke is centred on the right edge: its left half shows.
-    EXPECT_EQ(surface.Pixel(kWidth - 1, 0), Rgb(166, 202, 240));
-    EXPECT_EQ(surface.Pixel(kWidth - 2, kHeight - 1), Rgb(166, 202, 240));
-    EXPECT_NE(surface.Pixel(kWidth - 3, 0), Rgb(166, 202, 240));
-}
-
-TEST(PaintGradient, EqualColoursFillTheWholeSurface) {
-    for (const auto& [width, height] : {std::pair{kWidth, kHeight}, std::pair{353, 26}}) {
-        PixelSurface surface(width, height, kUnpainted);
-        PaintGradient(surface, {128, 0, 255}, {128, 0, 255});
-        for (Color c : surface.Pixels())
-            ASSERT_EQ(c, Rgb(128, 0, 255)) << width;
+    Color ForeColor() const override { return fore; }
+    void SetForeColor(Color c) override { fore = c; }
+    void SetBkModeTransparent() override { transparent = true; }
+    void DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) override {
+        calls.push_back("text" + std::string(text) + " " + std::to_string(rect.right) + "x" +
+                        std::to_string(rect.bottom) + " " + std::to_string(format) +
+                        (transparent ? " transparent" : ""));
     }
+    static std::string Text(Color c) {
+        const std::u16string text = FormatColorText(SplitColor(c));
+        return {text.begin(), text.end()};
+    }
+};
+
+TEST(PaintGradient, DrawsStepsZeroTo255AsVerticalStrokes) {
+    RecordingSurface surface;
+    PaintGradient(surface, {10, 36, 106}, {166, 202, 240});
+    EXPECT_EQ(surface.penWidth, 5);
+    EXPECT_EQ(surface.scaleWidth, 255);
+    ASSERT_EQ(surface.calls.size(), 256u);
+    EXPECT_EQ(surface.calls[0], "0,0-0,255 10 36 106");
+    EXPECT_EQ(surface.calls[64], "64,0-64,255 49 78 140");
+    EXPECT_EQ(surface.calls[255], "255,0-255,255 166 202 240");
 }
 
-TEST(PaintGradient, RepaintGivesTheSamePicture) {
-    PixelSurface surface(kWidth, kHeight, kUnpainted);
-    PaintGradient(surface, {0, 0, 0}, {255, 128, 7});
-    const auto first = surface.Pixels();
-    surface.SetScaleModePixels();
-    PaintGradient(surface, {0, 0, 0}, {255, 128, 7});
-    EXPECT_EQ(surface.Pixels(), first);
-}
-
-TEST(PaintGradient, UnusableComponentsKeepThePreviousValue) {
-    // A system-colour reference splits into negative components: red and
-    // green stay 0 until the interpolation climbs past 0; blue's difference
-    // (30 + 32767) overflows 16 bits at every step, so blue stays 0.
-    PixelSurface reference(kWidth, kHeight, kUnpainted);
-    PaintGradient(reference, SplitColor(kSysWindowBackground), {10, 20, 30});
-    EXPECT_EQ(reference.Pixel(0, 0), 0);
-    EXPECT_EQ(reference.Pixel(kWidth - 1, 0), Rgb(10, 20, 0));
-
-    // A component beyond 16 bits counts as 0.
-    PixelSurface wide(kWidth, kHeight, kUnpainted);
-    PaintGradient(wide, {40000, 5, 5}, {0, 5, 5});
-    for (Color c : wide.Pixels())
-        ASSERT_EQ(c, Rgb(0, 5, 5));
-}
-
-TEST(DrawCaptionText, DrawsOverTheWholeInnerAreaTransparently) {
-    PixelSurface surface(kWidth, kHeight, kUnpainted);
-    PaintGradient(surface, {0, 0, 0}, {0, 0, 0});
-    surface.SetForeColor(Rgb(255, 255, 255));
+TEST(DrawCaptionText, FillsTheInnerAreaInPixelScale) {
+    RecordingSurface surface;
+    surface.scaleHeight = 16.6f;
     DrawCaptionText(surface, kActiveCaption);
-    ASSERT_EQ(surface.TextDraws().size(), 1u);
-    EXPECT_EQ(surface.TextDraws()[0],
-              (TextDraw{" Active titlebar", {0, 0, kWidth, kHeight}, 0, Rgb(255, 255, 255), true}));
-    EXPECT_EQ(surface.ScaleWidth(), float(kWidth));
+    EXPECT_EQ(surface.calls, std::vector<std::string>{"text Active titlebar 100x17 0 transparent"});
 }
 
-TEST(CaptionForPicture, OnlyActivePicIsActive) {
-    EXPECT_EQ(CaptionForPicture("ActivePic"), " Active titlebar");
-    for (std::string_view other : {"InactivePic", "activepic", "ActivePic ", ""}) {
-        EXPECT_EQ(CaptionForPicture(other), " Inactive titlebar") << other;
+// The surface as rows of '#' (painted) and '.' (left as it was).
+std::vector<std::string> Picture(const PixelSurface& surface) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < surface.InnerHeight(); ++y) {
+        rows.emplace_back();
+        for (int x = 0; x < surface.InnerWidth(); ++x) {
+            rows.back() += surface.Pixel(x, y) == 1 ? '#' : '.';
+        }
+    }
+    return rows;
+}
+
+TEST(ScaledSurface, LinesCoverTheirPenSquaresClippedToTheSurface) {
+    struct Case {
+        const char* what;
+        int pen;
+        float scaleWidth, x1, y1, x2, y2;
+        std::vector<std::string> picture;
+        int fills;
+    };
+    const Case cases[] = {
+        {"vertical, pen 3, one fill", 3, 0, 2, 0, 2, 1, {".###..", ".###..", ".###..", "......"}, 1},
+        {"scaled: 3 units span 6 pixels", 1, 3, 1, 0, 1, 3, {"..#...", "..#...", "..#...", "..#..."}, 1},
+        {"diagonal leftwards", 1, 0, 4, 0, 0, 2, {"....#.", "..##..", "##....", "......"}, 5},
+        {"diagonal upwards", 1, 0, 0, 3, 5, 0, {".....#", "...##.", ".##...", "#....."}, 6},
+        {"diagonal, pen 3", 3, 0, 1, 0, 3, 2, {"####..", "#####.", ".####.", "..###."}, 3},
+        {"off the left edge", 5, 0, -3, 0, -3, 3, {"......", "......", "......", "......"}, 0},
+        {"off the top edge", 5, 0, 0, -3, 5, -3, {"......", "......", "......", "......"}, 0},
+        {"pen 0 is one pixel", 0, 0, 2, 1, 2, 1, {"......", "..#...", "......", "......"}, 1},
+    };
+    for (const Case& c : cases) {
+        PixelSurface surface(6, 4, 0);
+        surface.SetDrawWidth(c.pen);
+        surface.SetScaleWidth(c.scaleWidth);  // 0 is ignored
+        surface.Line(c.x1, c.y1, c.x2, c.y2, 1);
+        EXPECT_EQ(Picture(surface), c.picture) << c.what;
+        EXPECT_EQ(surface.Fills(), c.fills) << c.what;
     }
 }
 

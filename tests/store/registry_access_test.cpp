@@ -1,3 +1,6 @@
+// GetRegistryValue and SetRegistryValue over the in-memory store: the store
+// contract, and the paths only a store that misbehaves or refuses can reach.
+
 #include "store/registry_access.h"
 
 #include <gtest/gtest.h>
@@ -5,23 +8,40 @@
 #include <functional>
 
 #include "store/app_error.h"
-#include "store/memory_store.h"
+#include "testing/failing_store.h"
+#include "testing/latin1_codec.h"
+#include "testing/memory_store.h"
 #include "tests/store/store_contract.h"
-#include "tests/store/variant_testing.h"
 
-namespace quill::test {
+namespace quill::testing {
 namespace {
 
 using namespace std::string_literals;
 
 constexpr const char* kMetrics = "Control Panel\\Desktop\\WindowMetrics";
 constexpr const char16_t* kMetricsText = u"Control Panel\\Desktop\\WindowMetrics";
-// Part of KEY_READ but not of KEY_QUERY_VALUE: denying it fails only the
-// second open of a read.
-constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008;
+
+class MemoryHarness final : public StoreHarness {
+  public:
+    MemoryHarness() { store_.CreateKey(scratch_); }
+    RegistryStore& Store() override { return store_; }
+    const AnsiCodec& Codec() const override { return codec_; }
+    const std::string& ScratchKey() const override { return scratch_; }
+
+  private:
+    MemoryStore store_;
+    Latin1Codec codec_;
+    std::string scratch_ = "Software\\Scratch";
+};
+
+INSTANTIATE_TEST_SUITE_P(Memory, StoreContract,
+                         ::testing::Values(StoreFactory{"Memory", [](const std::string&) {
+                                                            return std::make_unique<MemoryHarness>();
+                                                        }}),
+                         [](const auto& info) { return info.param.name; });
 
 // Passes every call to a MemoryStore and lets a test step in after each
-// query (n counts from 1) to change the store or what the caller sees.
+// query (n counts from 1) to change what the caller sees.
 class HookedStore final : public RegistryStore {
   public:
     explicit HookedStore(MemoryStore& inner) : inner_(inner) {}
@@ -34,14 +54,12 @@ class HookedStore final : public RegistryStore {
     std::int32_t QueryValue(KeyHandle key, std::string_view valueName, std::uint32_t& type,
                             std::uint8_t* data, std::uint32_t& length) override {
         std::int32_t status = inner_.QueryValue(key, valueName, type, data, length);
-        if (afterQuery) {
-            afterQuery(++queries_, status, length);
-        }
+        afterQuery(++queries_, status, length);
         return status;
     }
-    std::int32_t SetValue(KeyHandle key, std::string_view valueName, std::uint32_t type,
-                          const std::uint8_t* data, std::uint32_t length) override {
-        return inner_.SetValue(key, valueName, type, data, length);
+    std::int32_t SetValue(KeyHandle, std::string_view, std::uint32_t, const std::uint8_t*,
+                          std::uint32_t) override {
+        return kErrorAccessDenied;
     }
     void CloseKey(KeyHandle key) override { inner_.CloseKey(key); }
 
@@ -50,162 +68,115 @@ class HookedStore final : public RegistryStore {
     int queries_ = 0;
 };
 
-// A memory store holding the metrics key, and the two operations on it.
-struct StoreWorld {
-    StoreWorld() { store_.CreateKey(kMetrics); }
-    Variant Get(const char16_t* name, const Variant& def = Missing{}) {
-        return RegistryAccess(store_, codec_, messages_).GetRegistryValue(kMetricsText, name, def);
+struct World {
+    World() { store.CreateKey(kMetrics); }
+    ReadResult Get(RegistryStore& through, const Variant& def = Missing{}) {
+        return RegistryAccess(through, codec).GetRegistryValue(kMetricsText, u"V", def);
     }
-    bool Set(const char16_t* name, const Variant& value, const char16_t* key = kMetricsText) {
-        return RegistryAccess(store_, codec_, messages_)
-            .SetRegistryValue(kHkeyCurrentUser, key, name, value);
+    bool Set(RegistryStore& through, const Variant& value, const char16_t* key = kMetricsText) {
+        return RegistryAccess(through, codec).SetRegistryValue(kHkeyCurrentUser, key, u"V", value);
     }
-
-    MemoryStore store_;
-    Windows1252Codec codec_;
-    RecordingMessages messages_;
+    MemoryStore store;
+    Latin1Codec codec;
 };
 
-class RegistryAccessTest : public ::testing::Test, protected StoreWorld {};
-
-// Every way through both operations closes exactly what it opened.
-TEST_F(RegistryAccessTest, EveryPathClosesEveryHandle) {
+TEST(RegistryAccess, EveryPathClosesEveryHandleAndReportsTheKey) {
     struct Case {
         const char* name;
         std::function<void(MemoryStore&)> arrange;
-        std::function<void(StoreWorld&)> act;
+        std::function<void(World&)> act;
     };
-    const auto noArrange = [](MemoryStore&) {};
-    const auto getMenuFont = [](StoreWorld& t) { t.Get(u"MenuFont", 1.5); };
-    const auto setMenuFont = [](StoreWorld& t) { t.Set(u"MenuFont", ByteArray(92)); };
-    const auto expect1001 = [](const std::function<void()>& f) { EXPECT_THROW(f(), AppError); };
+    const auto none = [](MemoryStore&) {};
+    const auto read = [](bool keyOpened, const Variant& expected) {
+        return [=](World& w) {
+            const ReadResult r = w.Get(w.store, std::int32_t{9});
+            EXPECT_EQ(r.keyOpened, keyOpened);
+            EXPECT_EQ(r.value.index(), expected.index());
+        };
+    };
+    const auto write = [](bool written) {
+        return [=](World& w) { EXPECT_EQ(w.Set(w.store, ByteArray(92)), written); };
+    };
     const Case cases[] = {
-        {"read text", [](MemoryStore& s) { s.PutString(kMetrics, "MenuFont", "x"); }, getMenuFont},
-        {"read long binary",
-         [](MemoryStore& s) { s.Put(kMetrics, "MenuFont", kRegBinary, ByteArray(4000)); },
-         getMenuFont},
-        {"read missing value", noArrange, getMenuFont},
-        {"read missing key", noArrange,
-         [](StoreWorld& t) {
-             RegistryAccess(t.store_, t.codec_, t.messages_).GetRegistryValue(u"Absent", u"V");
-         }},
-        {"read key unreadable", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyRead); },
-         getMenuFont},
-        {"read second open fails",
-         [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyEnumerateSubKeys); }, getMenuFont},
-        {"read unsupported type",
-         [](MemoryStore& s) { s.Put(kMetrics, "MenuFont", 11, ByteArray(8)); },
-         [&](StoreWorld& t) { expect1001([&] { t.Get(u"MenuFont"); }); }},
-        {"write", noArrange, setMenuFont},
-        {"write refused", [](MemoryStore& s) { s.FailNthSetValue(1); }, setMenuFont},
+        {"read text", [](MemoryStore& s) { s.Put(kMetrics, "V", kRegSz, {'x', 0}); },
+         read(true, u""s)},
+        {"read long binary", [](MemoryStore& s) { s.Put(kMetrics, "V", kRegBinary, ByteArray(4000)); },
+         read(true, ByteArray())},
+        {"read missing value", none, read(true, std::int32_t{9})},
+        {"read key unreadable", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyQueryValue); },
+         read(false, Empty{})},
+        // KEY_READ asks more than KEY_QUERY_VALUE: the second open fails, silently.
+        {"read second open fails", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyEnumerateSubKeys); },
+         read(true, std::int32_t{9})},
+        {"read unsupported type", [](MemoryStore& s) { s.Put(kMetrics, "V", 11, ByteArray(8)); },
+         [](World& w) { EXPECT_THROW(w.Get(w.store), AppError); }},
+        {"write", none, write(true)},
         {"write key unwritable", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeySetValue); },
-         setMenuFont},
-        {"write missing key", noArrange,
-         [](StoreWorld& t) { t.Set(u"V", std::int32_t{1}, u"Absent"); }},
-        {"write unsupported case", noArrange,
-         [&](StoreWorld& t) { expect1001([&] { t.Set(u"MenuFont", true); }); }},
+         write(false)},
+        {"write missing key", none,
+         [](World& w) { EXPECT_FALSE(w.Set(w.store, std::int32_t{1}, u"Absent")); }},
+        {"write refused", none,
+         [](World& w) {
+             FailingStore failing(w.store);
+             failing.FailWrite(1);
+             EXPECT_FALSE(w.Set(failing, std::int32_t{1}));
+         }},
+        {"write unsupported case", none,
+         [](World& w) { EXPECT_THROW(w.Set(w.store, true), AppError); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        StoreWorld t;
-        c.arrange(t.store_);
-        c.act(t);
-        EXPECT_EQ(t.store_.OpenHandleCount(), 0u);
-        EXPECT_EQ(t.store_.BadCloseCount(), 0);
+        World w;
+        c.arrange(w.store);
+        c.act(w);
+        EXPECT_EQ(w.store.OpenHandleCount(), 0u);
+        EXPECT_EQ(w.store.BadCloseCount(), 0);
     }
 }
 
-TEST_F(RegistryAccessTest, UnreadableKeyShowsTheMessageAndIgnoresTheDefault) {
-    store_.PutString(kMetrics, "CaptionHeight", "-270");
-    store_.DenyOpen(kMetrics, kKeyRead);
-    EXPECT_VARIANT_EQ(Get(u"CaptionHeight", u"-300"s), Variant(Empty{}));
-    EXPECT_EQ(messages_.shown, std::vector<std::u16string>{u"ERROR in Open RegKey"});
-}
-
-TEST_F(RegistryAccessTest, FailedSecondOpenGivesTheDefaultSilently) {
-    store_.PutString(kMetrics, "CaptionHeight", "-270");
-    store_.DenyOpen(kMetrics, kKeyEnumerateSubKeys);
-    EXPECT_VARIANT_EQ(Get(u"CaptionHeight", u"-300"s), Variant(u"-300"s));
-    EXPECT_VARIANT_EQ(Get(u"CaptionHeight"), Variant(Empty{}));
-    EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(RegistryAccessTest, ValueVanishingBetweenTheTwoQueriesCountsAsMissing) {
-    store_.Put(kMetrics, "CaptionFont", kRegBinary, ByteArray(2000, 1));
-    HookedStore hooked(store_);
-    hooked.afterQuery = [&](int n, std::int32_t&, std::uint32_t&) {
-        if (n == 1) {
-            store_.Remove(kMetrics, "CaptionFont");
-        }
-    };
-    const Variant got = RegistryAccess(hooked, codec_, messages_)
-                            .GetRegistryValue(kMetricsText, u"CaptionFont", std::int32_t{9});
-    EXPECT_VARIANT_EQ(got, Variant(std::int32_t{9}));
-}
-
-TEST_F(RegistryAccessTest, ReportedLengthsBeyondTheBufferAreClamped) {
+TEST(RegistryAccess, WhatAStoreReportsBetweenOrAfterTheQueriesIsBounded) {
     struct Case {
         const char* name;
         std::uint32_t type;
         std::size_t storedSize;
-        std::uint32_t claimedLength;  // what the store claims after the last query
-        std::size_t expectedSize;
+        std::int32_t status;    // what the store says after the last query
+        std::uint32_t length;
+        std::size_t expected;   // the size of the text or bytes read; 0: the default
     };
     const Case cases[] = {
-        // The value grew between the queries: the second one says 234 again.
-        {"binary grew", kRegBinary, 2000, 6000, 2000},
-        // A store that claims more than the first buffer holds, with status 0.
-        {"binary overstated", kRegBinary, 10, 1500, 1024},
-        {"text overstated", kRegSz, 10, 1500, 1023},
+        {"vanished between the queries", kRegBinary, 2000, kErrorFileNotFound, 0, 0},
+        {"grew between the queries", kRegBinary, 2000, kErrorMoreData, 6000, 2000},
+        {"overstated, binary", kRegBinary, 10, kErrorSuccess, 1500, 1024},
+        {"overstated, text", kRegSz, 10, kErrorSuccess, 1500, 1023},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        store_.Put(kMetrics, "V", c.type, ByteArray(c.storedSize, 'a'));
-        HookedStore hooked(store_);
-        hooked.afterQuery = [&](int n, std::int32_t&, std::uint32_t& length) {
-            if (n == 1 && c.storedSize > 1024) {
-                return;  // the regular 234 answer
+        World w;
+        w.store.Put(kMetrics, "V", c.type, ByteArray(c.storedSize, 'a'));
+        HookedStore hooked(w.store);
+        hooked.afterQuery = [&](int n, std::int32_t& status, std::uint32_t& length) {
+            if (n == 2 || c.storedSize <= 1024) {
+                status = c.status;
+                length = c.length;
             }
-            length = c.claimedLength;
         };
-        const Variant got =
-            RegistryAccess(hooked, codec_, messages_).GetRegistryValue(kMetricsText, u"V");
+        const Variant value = w.Get(hooked, std::int32_t{9}).value;
         const std::size_t size = std::visit(
             [](const auto& v) -> std::size_t {
                 if constexpr (requires { v.size(); }) {
                     return v.size();
                 } else {
-                    return ~std::size_t{0};
+                    return 0;
                 }
             },
-            got);
-        EXPECT_EQ(size, c.expectedSize);
+            value);
+        EXPECT_EQ(size, c.expected) << c.name;
     }
-}
-
-TEST_F(RegistryAccessTest, QueryFailureOtherThanNotFoundRaises1001) {
-    // A failing query leaves the type at 0, which no conversion handles.
-    HookedStore failing(store_);
+    // Any other failure of the query leaves the type unknown: error 1001.
+    World w;
+    HookedStore failing(w.store);
     failing.afterQuery = [](int, std::int32_t& status, std::uint32_t&) { status = 1015; };
-    EXPECT_THROW(RegistryAccess(failing, codec_, messages_).GetRegistryValue(kMetricsText, u"V"),
-                 AppError);
-}
-
-TEST_F(RegistryAccessTest, RefusedWriteReturnsFalse) {
-    store_.FailWritesTo("CaptionWidth");
-    EXPECT_FALSE(Set(u"CaptionWidth", u"-270"s));
-    EXPECT_TRUE(Set(u"CaptionHeight", u"-270"s));
-    EXPECT_FALSE(store_.Has(kMetrics, "CaptionWidth"));
-}
-
-TEST_F(RegistryAccessTest, TextIsPassedWithoutItsTerminatorButFollowedByIt) {
-    ASSERT_TRUE(Set(u"CaptionHeight", u"-270"s));
-    const auto& call = store_.SetValueLog().back();
-    EXPECT_EQ(call.type, kRegSz);
-    EXPECT_EQ(call.data, (ByteArray{'-', '2', '7', '0'}));
-    // The store counted the NUL it found right after the data.
-    EXPECT_EQ(store_.Get(kMetrics, "CaptionHeight")->data, (ByteArray{'-', '2', '7', '0', 0}));
+    EXPECT_THROW(w.Get(failing), AppError);
 }
 
 }  // namespace
-}  // namespace quill::test
+}  // namespace quill::testing

@@ -1,39 +1,33 @@
 #pragma once
 
-// The behaviour every RegistryStore must show, with GetRegistryValue and
-// SetRegistryValue on top. The suite runs natively against MemoryStore and
-// under Wine against the real registry; each instantiation supplies a
-// harness that gives a store and a fresh, empty scratch key per test.
+// What the program relies on from any settings store, with GetRegistryValue
+// and SetRegistryValue on top. The suite runs natively against the in-memory
+// store and under Wine against the real registry; each instantiation gives a
+// store and a fresh, empty scratch key per test.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
-#include <vector>
 
-#include "store/message_box.h"
+#include "ports/registry_store.h"
+#include "ports/text_codec.h"
 #include "store/registry_access.h"
-#include "store/registry_store.h"
-#include "store/text_codec.h"
-#include "store/variant.h"
 
-namespace quill::test {
+namespace quill::testing {
 
 class StoreHarness {
   public:
     virtual ~StoreHarness() = default;
     virtual RegistryStore& Store() = 0;
     virtual const AnsiCodec& Codec() const = 0;
-    // Path below HKEY_CURRENT_USER of an empty key that exists for this test
-    // alone and is gone afterwards.
+    // Path below HKEY_CURRENT_USER of an empty key for this test alone.
     virtual const std::string& ScratchKey() const = 0;
 };
 
 struct StoreFactory {
     std::string name;
-    // Given a name unique to the running test.
     std::function<std::unique_ptr<StoreHarness>(const std::string& testName)> make;
 };
 
@@ -41,45 +35,22 @@ inline std::ostream& operator<<(std::ostream& os, const StoreFactory& f) {
     return os << f.name;
 }
 
-// Records every message instead of showing it.
-class RecordingMessages final : public MessageBoxPort {
-  public:
-    void ShowMessage(std::u16string_view text) override { shown.emplace_back(text); }
-    std::vector<std::u16string> shown;
-};
-
-// The raw result of one query with a buffer of a given size.
-struct RawQuery {
-    std::int32_t status = 0;
-    std::uint32_t type = 0;
-    std::uint32_t length = 0;
-    std::vector<std::uint8_t> data;  // the first `length` bytes on success
-};
-
 class StoreContract : public ::testing::TestWithParam<StoreFactory> {
   protected:
     void SetUp() override;
 
-    RegistryStore& Store() { return harness_->Store(); }
-    const AnsiCodec& Codec() const { return harness_->Codec(); }
-    const std::string& Scratch() const { return harness_->ScratchKey(); }
-    std::u16string ScratchText() const;
+    // A raw write of `length` bytes of `data` into the scratch key (all of
+    // them when left out); the bytes after `length` stay in memory after it.
+    void Seed(const std::string& name, std::uint32_t type, const ByteArray& data,
+              std::uint32_t length = ~0u);
+    // The raw bytes and type of a value, read with a buffer of 8 KB.
+    std::pair<std::uint32_t, ByteArray> Raw(const std::string& name);
 
-    // Raw store steps on the scratch key; each opens and closes its own handle.
-    // Writes `length` bytes of `data` (all of it when left out); bytes beyond
-    // `length` stay in memory right after the data.
-    std::int32_t Seed(const std::string& name, std::uint32_t type,
-                      const std::vector<std::uint8_t>& data, std::uint32_t length = ~0u);
-    RawQuery Query(const std::string& name, std::uint32_t bufferSize = 4096,
-                   std::uint32_t typeBefore = 0);
-
-    // GetRegistryValue / SetRegistryValue on the scratch key.
-    RegistryAccess Access();
-    Variant Get(std::u16string_view name, const Variant& def = Missing{});
-    bool Set(std::u16string_view name, const Variant& value);
+    ReadResult Get(const std::u16string& name, const Variant& def = Missing{});
+    bool Set(const std::u16string& name, const Variant& value);
+    std::u16string Scratch() const;
 
     std::unique_ptr<StoreHarness> harness_;
-    RecordingMessages messages_;
 };
 
-}  // namespace quill::test
+}  // namespace quill::testing

@@ -1,0 +1,75 @@
+// A floor for start-up timing: what any program with this window's controls must pay under Wine.
+// Its window is captioned "Floor controls"; the start-up benchmark times it from process start to
+// that window shown, alternating with the program, and compares medians.
+// The same kinds and number of controls as the editor (3 push buttons, 4 check boxes, 2 drop-down combo
+// boxes filled with the screen's font faces, 23 labels, 2 picture boxes painted with a 256-stroke
+// gradient), common controls 6 through a manifest, a few fonts; no registry, no logic.
+#include <windows.h>
+#include <commctrl.h>
+#include <vector>
+#include <string>
+static std::vector<std::wstring> faces;
+static int CALLBACK onFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM) {
+  if (lf->lfFaceName[0] != L'@') faces.push_back(lf->lfFaceName);
+  return 1;
+}
+static LRESULT CALLBACK pic(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_PAINT) {
+    PAINTSTRUCT ps{}; HDC dc = BeginPaint(h, &ps);
+    RECT r{}; GetClientRect(h, &r);
+    for (int i = 0; i < 256; ++i) {
+      RECT s{r.right * i / 256, 0, r.right * (i + 1) / 256 + 1, r.bottom};
+      HBRUSH b = CreateSolidBrush(RGB(10 + i * 156 / 255, 36 + i * 166 / 255, 106 + i * 134 / 255));
+      FillRect(dc, &s, b); DeleteObject(b);
+    }
+    SetBkMode(dc, TRANSPARENT); SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextA(dc, " Active titlebar", -1, &r, 0);
+    EndPaint(h, &ps); return 0;
+  }
+  return DefWindowProcW(h, m, w, l);
+}
+static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_DESTROY) { PostQuitMessage(0); return 0; }
+  return DefWindowProcW(h, m, w, l);
+}
+int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
+  SetProcessDPIAware();
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES}; InitCommonControlsEx(&icc);
+  WNDCLASSW wc{}; wc.lpfnWndProc = proc; wc.hInstance = hi; wc.lpszClassName = L"FloorC";
+  wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1); wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassW(&wc);
+  WNDCLASSW pc{}; pc.lpfnWndProc = pic; pc.hInstance = hi; pc.lpszClassName = L"FloorPic";
+  RegisterClassW(&pc);
+  HWND top = CreateWindowW(L"FloorC", L"Floor controls", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           CW_USEDEFAULT, 0, 295, 410, nullptr, nullptr, hi, nullptr);
+  HFONT f1 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial Narrow");
+  HFONT f2 = CreateFontW(-11, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+  HFONT f3 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 128, 0, 0, 0, 0, L"MS PGothic");
+  HDC dc = GetDC(top);
+  LOGFONTW any{}; any.lfCharSet = DEFAULT_CHARSET;
+  EnumFontFamiliesExW(dc, &any, onFace, 0, 0);
+  ReleaseDC(top, dc);
+  auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, HFONT f) {
+    HWND c = CreateWindowW(cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, top, nullptr, hi, nullptr);
+    SendMessageW(c, WM_SETFONT, (WPARAM)f, 0);
+    return c;
+  };
+  child(L"BUTTON", L"Apply", BS_PUSHBUTTON | WS_TABSTOP, 8, 304, 65, 25, f1);
+  child(L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 80, 304, 65, 25, f1);
+  child(L"BUTTON", L"XP Default", BS_PUSHBUTTON | WS_TABSTOP, 216, 304, 65, 25, f1);
+  const wchar_t* boxes[] = {L"Bold", L"8 Point", L"9 Point", L"10 Point"};
+  for (int i = 0; i < 4; ++i) child(L"BUTTON", boxes[i], BS_AUTOCHECKBOX | WS_TABSTOP, 8 + 70 * i, 40, 65, 13, f2);
+  for (int y : {8, 176}) {
+    HWND c = child(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 8, y, 273, 300, f1);
+    for (auto& face : faces) SendMessageW(c, CB_ADDSTRING, 0, (LPARAM)face.c_str());
+    SetWindowTextW(c, L"Tahoma");
+  }
+  for (int i = 0; i < 23; ++i)
+    child(L"STATIC", i % 3 ? L"" : L"Menu highlight color", SS_NOTIFY, 8 + (i % 2) * 160, 64 + i * 10, 121, 17,
+          i < 5 ? f3 : f2);
+  child(L"FloorPic", L"", 0, 27, 64, 235, 17, f2);
+  child(L"FloorPic", L"", 0, 27, 120, 235, 17, f2);
+  ShowWindow(top, show); UpdateWindow(top);
+  MSG msg{}; while (GetMessageW(&msg, nullptr, 0, 0)) { TranslateMessage(&msg); DispatchMessageW(&msg); }
+  return 0;
+}

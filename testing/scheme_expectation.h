@@ -1,0 +1,64 @@
+#pragma once
+
+// What a complete Apply writes, written out here by hand rather than taken
+// from the program's own table, so that a wrong row there shows up.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "testing/wine_registry.h"
+
+namespace quill::testing {
+
+struct Write {
+    const wchar_t* key;
+    const wchar_t* name;
+    RegValue value;
+};
+
+// The ten edited colours by the value names they are stored under.
+using SwatchTexts = std::map<std::wstring, std::string>;
+
+// The 42 writes in their order, given the ten colours and the two records.
+inline std::vector<Write> AppliedScheme(const SwatchTexts& colours,
+                                        const std::vector<std::uint8_t>& caption,
+                                        const std::vector<std::uint8_t>& menu) {
+    const wchar_t* c = kColorsKey;
+    const wchar_t* m = kMetricsKey;
+    auto swatch = [&](const wchar_t* name) { return Write{c, name, Sz(colours.at(name))}; };
+    return {
+        {c, L"ActiveBorder", Sz("212 208 200")},    swatch(L"ActiveTitle"),
+        {c, L"AppWorkspace", Sz("128 128 128")},    {c, L"Background", Sz("58 110 165")},
+        {c, L"ButtonAlternateFace", Sz("181 181 181")}, {c, L"ButtonDkShadow", Sz("64 64 64")},
+        {c, L"ButtonFace", Sz("212 208 200")},      {c, L"ButtonHilight", Sz("255 255 255")},
+        {c, L"ButtonLight", Sz("212 208 200")},     {c, L"ButtonShadow", Sz("128 128 128")},
+        swatch(L"GradientActiveTitle"),             swatch(L"GradientInactiveTitle"),
+        {c, L"GrayText", Sz("128 128 128")},        {c, L"Hilight", Sz("10 36 106")},
+        {c, L"HotTrackingColor", Sz("0 0 128")},    {c, L"InactiveBorder", Sz("212 208 200")},
+        swatch(L"InactiveTitle"),                   swatch(L"InactiveTitleText"),
+        {c, L"Menu", Sz("212 208 200")},            {c, L"MenuBar", Sz("236 233 216")},
+        {c, L"MenuHilight", Sz("49 106 197")},      {c, L"Scrollbar", Sz("212 208 200")},
+        swatch(L"TitleText"),                       {c, L"Window", Sz("255 255 255")},
+        {c, L"WindowFrame", Sz("0 0 0")},           {c, L"WindowText", Sz("0 0 0")},
+        swatch(L"MenuText"),                        swatch(L"MenuBar"),
+        swatch(L"MenuHilight"),                     swatch(L"Menu"),
+        {m, L"BorderWidth", Sz("-15")},             {m, L"CaptionHeight", Sz("-270")},
+        {m, L"CaptionWidth", Sz("-270")},           {m, L"MenuHeight", Sz("-270")},
+        {m, L"MenuWidth", Sz("-270")},              {m, L"ScrollHeight", Sz("-240")},
+        {m, L"ScrollWidth", Sz("-240")},            {m, L"SmCaptionHeight", Sz("-225")},
+        {m, L"SmCaptionWidth", Sz("-180")},         {m, L"CaptionFont", Binary(caption)},
+        {m, L"SmCaptionFont", Binary(caption)},     {m, L"MenuFont", Binary(menu)},
+    };
+}
+
+// The default scheme's colours ("XP Default"), by value name.
+inline const SwatchTexts kDefaultColours{
+    {L"MenuBar", "236 233 216"},           {L"MenuHilight", "49 106 197"},
+    {L"Menu", "212 219 200"},              {L"MenuText", "0 0 0"},
+    {L"ActiveTitle", "10 36 106"},         {L"GradientActiveTitle", "166 202 240"},
+    {L"TitleText", "255 255 255"},         {L"InactiveTitle", "128 128 128"},
+    {L"GradientInactiveTitle", "192 192 192"}, {L"InactiveTitleText", "212 208 200"},
+};
+
+}  // namespace quill::testing
