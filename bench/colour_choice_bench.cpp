@@ -22,13 +22,20 @@ using quill::bench::NowMs;
 
 constexpr int kChoices = 10;
 
-HWND ColourDialogOf(const Program& program) {
-    for (HWND window : program.Windows()) {
-        if (::GetDlgItem(window, 706) != nullptr) {  // the Red field
-            return window;
-        }
+BOOL CALLBACK FindColourDialog(HWND window, LPARAM param) {
+    auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, HWND>*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && ::IsWindowVisible(window) && ::GetDlgItem(window, 706) != nullptr) {
+        found = window;  // known by its Red field
     }
-    return nullptr;
+    return TRUE;
+}
+
+HWND ColourDialogOf(const Program& program) {
+    std::pair<DWORD, HWND> search{program.Id(), nullptr};
+    ::EnumWindows(FindColourDialog, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 }  // namespace
@@ -40,9 +47,10 @@ int main() {
         std::vector<double> toDialog, toClosed, toRepaint;
         for (int i = 0; i < kChoices; ++i) {
             const double click = NowMs();
-            program.Click("ActiveTitleBar");
+            ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONUP, 0, 0);
             HWND dialog = nullptr;
-            if (!WaitUntil([&] { return (dialog = ColourDialogOf(program)) != nullptr; }, 10s)) {
+            if (!WaitUntil([&] { return (dialog = ColourDialogOf(program)) != nullptr; })) {
                 std::printf("no colour dialog\n");
                 return 1;
             }
@@ -55,13 +63,13 @@ int main() {
             const quill::Color before = Capture(picture).At(0, 0);
             const double ok = NowMs();
             ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-            if (!WaitUntil([&] { return !::IsWindow(dialog); }, 10s)) {
+            if (!WaitUntil([&] { return !::IsWindow(dialog); })) {
                 std::printf("the colour dialog did not close\n");
                 return 1;
             }
             const double closed = NowMs();
             toClosed.push_back(closed - ok);
-            if (!WaitUntil([&] { return Capture(picture).At(0, 0) != before; }, 10s)) {
+            if (!WaitUntil([&] { return Capture(picture).At(0, 0) != before; })) {
                 std::printf("the preview did not change\n");
                 return 1;
             }

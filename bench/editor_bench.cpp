@@ -80,17 +80,13 @@ int main() {
         quill::DrawCaptionText(activePic, quill::kActiveCaption);
     };
 
-    Report("one title-bar preview drawing", Time(200, [&](int i) {
-               drawPreview(quill::Rgb(i % 256, 36, 106));
-           }),
-           "< 1 ms");
-    Report("caption face choice (two previews)", Time(50, [&](int) {
-               form->OnEvent("fontCmb", quill::ControlEvent::ListChoice);
-           }),
+    Report("one title-bar preview drawing",
+           Time(200, [&](int i) { drawPreview(quill::Rgb(i % 256, 36, 106)); }), "< 1 ms");
+    Report("caption face choice (two previews)",
+           Time(50, [&](int) { form->OnEvent("fontCmb", quill::ControlEvent::ListChoice); }),
            "none");
-    Report("one Apply (42 writes)", Time(30, [&](int) {
-               form->OnEvent("btnApply", quill::ControlEvent::Click);
-           }),
+    Report("one Apply (42 writes)",
+           Time(30, [&](int) { form->OnEvent("btnApply", quill::ControlEvent::Click); }),
            "< 20 ms");
     std::printf("Apply caption: %ls\n",
                 reinterpret_cast<const wchar_t*>(toolkit.Caption().c_str()));
@@ -98,11 +94,14 @@ int main() {
     // What the active title bar's swatch click does after the dialog returns
     // a colour: the swatch takes it, the preview is redrawn, and the window
     // shows both (the paint messages are handled here, at once).
-    Report("colour-choice repaint", Time(100, [&](int i) {
-               startSwatch.SetBackColor(quill::Rgb(200, (i * 7) % 256, 10));
-               drawPreview(startSwatch.BackColor());
-               RedrawWindow(toolkit.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-           }),
+    Report("colour-choice repaint",
+           Time(100,
+                [&](int i) {
+                    startSwatch.SetBackColor(quill::Rgb(200, (i * 7) % 256, 10));
+                    drawPreview(startSwatch.BackColor());
+                    RedrawWindow(toolkit.Handle(), nullptr, nullptr,
+                                 RDW_UPDATENOW | RDW_ALLCHILDREN);
+                }),
            "none");
 
     toolkit.Unload();

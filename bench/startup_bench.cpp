@@ -118,8 +118,9 @@ int main() {
     }
     const double median = Median(programTimes);
     const double floorMedian = Median(floorTimes);
-    std::printf("startup median: %.0f ms (floor of the same controls %.0f ms, ratio %.2f; %d runs)\n",
-                median, floorMedian, median / floorMedian, kRuns);
+    std::printf(
+        "startup median: %.0f ms (floor of the same controls %.0f ms, ratio %.2f; %d runs)\n",
+        median, floorMedian, median / floorMedian, kRuns);
     std::printf("startup range: %.0f-%.0f ms (floor %.0f-%.0f ms)\n",
                 quill::bench::Min(programTimes), quill::bench::Max(programTimes),
                 quill::bench::Min(floorTimes), quill::bench::Max(floorTimes));

@@ -7,12 +7,12 @@ void Form1::PickColor(Label& target) noexcept {
     // Ignore-and-continue: a failing step is skipped. A cancelled dialog
     // fails ShowColor, and then nothing is stored.
     bool confirmed = Attempt([&] { CommonDialog.SetCancelError(true); });
-    confirmed = Attempt([&] {
-        CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen);
-    }) && confirmed;
+    confirmed =
+        Attempt([&] { CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen); }) &&
+        confirmed;
     // The dialog starts from the colour the swatch shows.
-    confirmed = Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); }) &&
-                confirmed;
+    confirmed =
+        Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); }) && confirmed;
     confirmed = Attempt([&] { CommonDialog.ShowColor(); }) && confirmed;
     if (confirmed && Attempt([&] { target.SetBackColor(CommonDialog.GetColor()); })) {
         Attempt([&] { btnApply.SetEnabled(true); });

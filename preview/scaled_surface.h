@@ -22,11 +22,10 @@ struct PixelRect {
 // Scale. A new surface is in pixel scale: ScaleWidth and ScaleHeight are the
 // inner size in pixels (not empty). SetScaleWidth(w) makes the inner
 // width span w units and leaves the vertical unit and ScaleHeight alone; a
-// width of 0 is ignored. Coordinates are finite numbers. A point (x, y) in the current units lies at pixel
-// (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in
-// double precision; pixel coordinate c is the left (top) edge of column
-// (row) c, so x = ScaleWidth is the right inner edge, just outside the last
-// column.
+// width of 0 is ignored. Coordinates are finite numbers. A point (x, y) in the current units lies
+// at pixel (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in double
+// precision; pixel coordinate c is the left (top) edge of column (row) c, so x = ScaleWidth is the
+// right inner edge, just outside the last column.
 //
 // Lines. Each end point is rounded to the nearest pixel, halves to even. A
 // line of pen width w (at least 1) is stamped as w x w squares, each covering

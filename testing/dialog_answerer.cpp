@@ -7,7 +7,8 @@ namespace {
 
 // The Red, Green and Blue fields of the common colour dialog, and a control
 // of its custom-colour section.
-constexpr int kRedField = 706, kGreenField = 707, kBlueField = 708, kCustomSection = 712;
+constexpr int kColourFields[] = {706, 707, 708};
+constexpr int kCustomSection = 712;
 
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
@@ -21,30 +22,21 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-struct Search {
-    DWORD processId;
-    std::vector<HWND> dialogs;
-};
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<Search*>(param);
+BOOL CALLBACK CollectDialog(HWND window, LPARAM dialogs) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && ::IsWindowVisible(window) && ClassOf(window) == L"#32770") {
-        search.dialogs.push_back(window);
+    if (owner == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+        ClassOf(window) == L"#32770") {
+        reinterpret_cast<std::vector<HWND>*>(dialogs)->push_back(window);
     }
     return TRUE;
 }
 
 BOOL CALLBACK ReadMessageBoxChild(HWND child, LPARAM param) {
     auto& seen = *reinterpret_cast<DialogAnswerer::Dialog*>(param);
-    if (!::IsWindowVisible(child)) {
-        return TRUE;
-    }
     const std::wstring kind = ClassOf(child);
-    if (_wcsicmp(kind.c_str(), L"Button") == 0) {
-        ++seen.buttons;
-    } else if (_wcsicmp(kind.c_str(), L"Static") == 0 && !TextOf(child).empty()) {
+    seen.buttons += _wcsicmp(kind.c_str(), L"Button") == 0 && ::IsWindowVisible(child) ? 1 : 0;
+    if (_wcsicmp(kind.c_str(), L"Static") == 0 && !TextOf(child).empty()) {
         seen.text = TextOf(child);
     }
     return TRUE;
@@ -52,30 +44,12 @@ BOOL CALLBACK ReadMessageBoxChild(HWND child, LPARAM param) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(DWORD processId)
-    : processId_(processId), watcher_([this] { Watch(); }) {}
-
-DialogAnswerer::~DialogAnswerer() {
-    stop_ = true;
-    watcher_.join();
-}
-
-void DialogAnswerer::Confirm(Color color) {
-    const std::lock_guard lock(mutex_);
-    colours_.push_back(color);
-}
-
-std::vector<DialogAnswerer::Dialog> DialogAnswerer::Answered() const {
-    const std::lock_guard lock(mutex_);
-    return answered_;
-}
-
 void DialogAnswerer::Watch() {
     while (!stop_) {
-        Search search{processId_, {}};
-        ::EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+        std::vector<HWND> dialogs;
+        ::EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
         std::erase_if(handled_, [](HWND gone) { return !::IsWindow(gone); });
-        for (HWND dialog : search.dialogs) {
+        for (HWND dialog : dialogs) {
             if (handled_.insert(dialog).second) {
                 Answer(dialog);
             }
@@ -88,29 +62,28 @@ void DialogAnswerer::Answer(HWND dialog) {
     Dialog seen;
     seen.title = TextOf(dialog);
     int button = IDOK;
-    const HWND fields[] = {::GetDlgItem(dialog, kRedField), ::GetDlgItem(dialog, kGreenField),
-                           ::GetDlgItem(dialog, kBlueField)};
-    if (fields[0] != nullptr) {
-        seen.colourDialog = true;
+    if (::GetDlgItem(dialog, kColourFields[0]) == nullptr) {
+        ::EnumChildWindows(dialog, ReadMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
+    } else {
         for (int i = 0; i < 3; ++i) {
-            seen.initial += _wtoi(TextOf(fields[i]).c_str()) << (8 * i);
+            seen.initial += _wtoi(TextOf(::GetDlgItem(dialog, kColourFields[i])).c_str())
+                            << (8 * i);
         }
         seen.customColours = ::IsWindowVisible(::GetDlgItem(dialog, kCustomSection)) != FALSE;
         std::unique_lock lock(mutex_);
         if (colours_.empty()) {
             button = IDCANCEL;
         } else {
-            const ColorComponents chosen = SplitColor(colours_.front());
+            const ColorComponents c = SplitColor(colours_.front());
             colours_.pop_front();
             lock.unlock();
-            const int values[] = {chosen.red, chosen.green, chosen.blue};
+            const int chosen[] = {c.red, c.green, c.blue};
             for (int i = 0; i < 3; ++i) {
-                const std::wstring text = std::to_wstring(values[i]);
-                ::SendMessageW(fields[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                const std::wstring value = std::to_wstring(chosen[i]);
+                ::SendMessageW(::GetDlgItem(dialog, kColourFields[i]), WM_SETTEXT, 0,
+                               reinterpret_cast<LPARAM>(value.c_str()));
             }
         }
-    } else {
-        ::EnumChildWindows(dialog, ReadMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
     }
     {
         const std::lock_guard lock(mutex_);

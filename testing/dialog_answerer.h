@@ -14,36 +14,42 @@
 
 namespace quill::testing {
 
-// Answers the modal dialogs that a process shows, from a thread of its own,
-// as a user would: a message box is read and closed with OK; the colour
+// Answers the modal dialogs that this process shows, from a thread of its
+// own, as a user would: a message box is read and closed with OK; the colour
 // dialog is read, given the next colour queued and confirmed, or cancelled
-// when none is queued. Works on the test's own process and on another one.
+// when none is queued.
 class DialogAnswerer {
   public:
     struct Dialog {
         std::wstring title;
-        std::wstring text;  // a message box's text
-        int buttons = 0;    // a message box's visible buttons
-        bool colourDialog = false;
+        std::wstring text;           // a message box's text
+        int buttons = 0;             // a message box's buttons
         Color initial = 0;           // the colour the colour dialog opened on
-        bool customColours = false;  // whether it opened with custom colours shown
+        bool customColours = false;  // whether it opened with them shown
     };
 
-    explicit DialogAnswerer(DWORD processId = ::GetCurrentProcessId());
-    ~DialogAnswerer();
+    DialogAnswerer() : watcher_([this] { Watch(); }) {}
+    ~DialogAnswerer() {
+        stop_ = true;
+        watcher_.join();
+    }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
-    // The colour that the next colour dialog is given and confirmed with.
-    void Confirm(Color color);
+    void Confirm(Color color) {
+        const std::lock_guard lock(mutex_);
+        colours_.push_back(color);
+    }
     // Every dialog answered so far, oldest first.
-    std::vector<Dialog> Answered() const;
+    std::vector<Dialog> Answered() const {
+        const std::lock_guard lock(mutex_);
+        return answered_;
+    }
 
   private:
     void Watch();
     void Answer(HWND dialog);
 
-    const DWORD processId_;
     mutable std::mutex mutex_;
     std::deque<Color> colours_;
     std::vector<Dialog> answered_;

@@ -5,7 +5,7 @@
 namespace quill::testing {
 
 // Stands in for the ANSI code page natively: the Latin-1 characters, which
-// Windows-1252 shares, map to their own byte; anything else becomes '?'.
+// Windows-1252 shares, are their own byte; anything else becomes '?'.
 class Latin1Codec final : public AnsiCodec {
   public:
     std::string ToAnsi(std::u16string_view text) const override {
@@ -17,8 +17,8 @@ class Latin1Codec final : public AnsiCodec {
     }
     std::u16string FromAnsi(std::string_view text) const override {
         std::u16string out;
-        for (const char c : text) {
-            out.push_back(static_cast<unsigned char>(c));
+        for (const unsigned char c : text) {
+            out.push_back(c);
         }
         return out;
     }

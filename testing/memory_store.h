@@ -1,33 +1,29 @@
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "ports/registry_store.h"
 #include "store/variant.h"
 
 namespace quill::testing {
 
-// The right to write values through a key handle (part of KEY_WRITE), and a
-// right of KEY_READ that KEY_QUERY_VALUE lacks.
+// A right of KEY_WRITE and one of KEY_READ that KEY_QUERY_VALUE lacks.
 inline constexpr std::uint32_t kKeySetValue = 0x0002;
 inline constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008;
 
 // An in-memory settings store that behaves as the registry does where the
-// program relies on it: key paths and value names ignore the case of ASCII
-// letters, an empty sub-key reopens the same key, rights are checked per
-// handle, a string's terminator is counted when a NUL follows its data, a
-// short buffer gives 234, and a missing value gives status 2 with type 0.
-// Only HKEY_CURRENT_USER is modelled. Tests seed and inspect it directly.
+// program relies on it (the store contract shows Wine's registry does the
+// same): names ignore the case of ASCII letters, an empty sub-key reopens
+// the same key, rights are checked per handle, a string's terminator is
+// counted when a NUL follows its data, a short buffer gives 234, a missing
+// value gives 2 and type 0. Only HKEY_CURRENT_USER is modelled.
 class MemoryStore final : public RegistryStore {
   public:
-    struct StoredValue {
-        std::uint32_t type = kRegNone;
+    struct Value {
+        std::uint32_t type;
         ByteArray data;
-        bool operator==(const StoredValue&) const = default;
     };
 
     std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
@@ -38,28 +34,24 @@ class MemoryStore final : public RegistryStore {
                           const std::uint8_t* data, std::uint32_t length) override;
     void CloseKey(KeyHandle key) override;
 
-    // Seeding and inspection, below HKEY_CURRENT_USER; keys on the way are made.
-    void CreateKey(std::string_view path);
+    // Seeding, below HKEY_CURRENT_USER. A key opened with access that shares
+    // a bit with its denied rights fails with 5.
+    void CreateKey(std::string_view path, std::uint32_t deniedRights = 0);
     void Put(std::string_view path, std::string_view name, std::uint32_t type, ByteArray data);
-    std::optional<StoredValue> Get(std::string_view path, std::string_view name) const;
-    void Remove(std::string_view path, std::string_view name);
-    // Opening the key with access that shares a bit with `rights` fails with 5.
-    void DenyOpen(std::string_view path, std::uint32_t rights);
 
     std::size_t OpenHandleCount() const { return handles_.size(); }
-    // Closes of a handle that was not open (double closes, stray handles).
-    int BadCloseCount() const { return badCloses_; }
+    int BadCloseCount() const { return badCloses_; }  // closes of a handle not open
 
   private:
     struct Key {
-        std::map<std::string, StoredValue> values;  // by folded name
+        std::map<std::string, Value> values;  // by folded name
         std::uint32_t deniedRights = 0;
     };
     struct Handle {
         std::string path;  // folded
         std::uint32_t access;
     };
-    const Handle* Find(KeyHandle key) const;
+    std::optional<Handle> Find(KeyHandle key) const;
 
     std::map<std::string, Key> keys_{{"", {}}};  // by folded path; "" is the root
     std::map<KeyHandle, Handle> handles_;

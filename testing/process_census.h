@@ -1,9 +1,9 @@
 #pragma once
 
-// How many GDI objects, USER objects and kernel handles a process holds, as
-// Wine keeps them: the process's GDI handle table (its PEB's
-// GdiSharedHandleTable), its windows, and its entries in the system handle
-// list. (Wine answers 0 to GetGuiResources and GetProcessHandleCount.)
+// How many GDI objects, windows and kernel handles a process holds, as Wine
+// keeps them (it answers 0 to GetGuiResources and GetProcessHandleCount): the
+// process's GDI handle table (its PEB's GdiSharedHandleTable), its windows,
+// and its entries in the system handle list.
 
 #include <windows.h>
 
@@ -16,7 +16,6 @@ struct Census {
     long userObjects = 0;
     long kernelHandles = 0;
     bool operator==(const Census&) const = default;
-    std::string ToString() const;
 };
 
 Census TakeCensus(HANDLE process, DWORD processId);

@@ -2,16 +2,15 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "appearance/color_text.h"
 
 namespace quill::testing {
 
-// What a window shows in its client area, read through its own device
-// context, as colour integers row by row; for a window of another process,
-// what the screen shows there.
+// What a window shows in its client area, as colour integers row by row:
+// read through its own device context when it is this process's, from the
+// screen when it is another process's.
 struct Image {
     int width = 0, height = 0;
     std::vector<Color> pixels;

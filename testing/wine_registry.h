@@ -1,7 +1,8 @@
 #pragma once
 
-// The real registry of the test prefix, for tests under Wine: seeding a key
-// with exactly some values, and reading back everything it holds.
+// The real registry of the test prefix, for tests under Wine: a key seeded
+// with exactly some values, and everything a key holds read back. Values are
+// written and read in their ANSI forms, as the program writes them.
 
 #include <windows.h>
 
@@ -20,11 +21,14 @@ struct RegValue {
     std::vector<std::uint8_t> data;
     bool operator==(const RegValue&) const = default;
 };
-using KeyValues = std::map<std::wstring, RegValue>;  // by value name as stored
+using KeyValues = std::map<std::wstring, RegValue>;  // by value name
 
-RegValue Sz(const std::string& text);  // REG_SZ with its terminator, as stored
-RegValue Dword(DWORD value);
-RegValue Binary(std::vector<std::uint8_t> bytes);
+inline RegValue Sz(const std::string& text) {  // with its terminator, as stored
+    return {REG_SZ, std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1)};
+}
+inline RegValue Binary(std::vector<std::uint8_t> bytes) {
+    return {REG_BINARY, std::move(bytes)};
+}
 
 // Deletes the key with everything below it and writes exactly these values.
 void SeedKey(const wchar_t* key, const KeyValues& values);

@@ -20,9 +20,8 @@ void DeclareDpiAwareness() {
 }
 
 int SystemDpi() {
-    WindowDc screen(nullptr);
-    const int dpi = screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+    const WindowDc screen(nullptr);
+    return ::GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 int FontHeight(float points, int dpi) {

@@ -83,7 +83,7 @@ void LabelWindow::Paint() {
     if (design_.border) {
         ::SetDCBrushColor(dc, ::GetSysColor(COLOR_WINDOWFRAME));
         ::FrameRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
-        ::InflateRect(&area, -1, -1);
+        ::InflateRect(&area, -::GetSystemMetrics(SM_CXBORDER), -::GetSystemMetrics(SM_CYBORDER));
     }
     if (caption_.empty()) {
         return;

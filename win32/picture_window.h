@@ -44,7 +44,7 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
     UniqueMemoryDc imageDc_;
     UniqueHbitmap image_;
     std::optional<ScopedSelect> imageSelected_;  // the image in imageDc_ while both live
-    bool invalidated_ = false;  // a repaint of the whole box is pending
+    bool invalidated_ = false;                   // a repaint of the whole box is pending
 };
 
 }  // namespace quill::win32

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "win32/dpi.h"
 #include "win32/label_window.h"
@@ -35,14 +36,8 @@ int ButtonIdFor(DialogKey key) {
 // front to back, then the rest in the table's order.
 std::vector<std::size_t> SiblingOrder() {
     auto key = [](std::size_t row) {
-        const ControlDesign& design = kFormControls[row];
-        if (design.tabIndex >= 0) {
-            return std::pair{0, design.tabIndex};
-        }
-        if (design.stackRank >= 0) {
-            return std::pair{1, design.stackRank};
-        }
-        return std::pair{2, 0};
+        const ControlDesign& d = kFormControls[row];
+        return std::tuple{d.tabIndex < 0, d.stackRank < 0, d.tabIndex, d.stackRank};
     };
     std::vector<std::size_t> rows(kFormControls.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
@@ -114,7 +109,7 @@ Toolkit::Row Toolkit::CreateControl(const ControlDesign& design, const CreateCon
         case ControlKind::Swatch:
             return Realise<LabelWindow>(design, context, &Row::label);
         case ControlKind::Line:  // a label the editor never reaches
-            return Realise<LabelWindow>(design, context, static_cast<Label* Row::*>(nullptr));
+            return Realise<LabelWindow>(design, context, static_cast<Label * Row::*>(nullptr));
         case ControlKind::CheckBox:
             return Realise<CheckBoxWindow>(design, context, &Row::checkBox);
         case ControlKind::ComboBox:

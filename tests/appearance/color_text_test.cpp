@@ -35,11 +35,16 @@ TEST(FormatColorText, ShortestDecimalsBetweenSingleSpaces) {
 
 TEST(ParseColorText, ReadsThreePlainNumbers) {
     const std::pair<std::u16string_view, Color> cases[] = {
-        {u"212 208 200", 13160660}, {u"0 0 0", 0},
-        {u"255 255 255", 16777215}, {u"10 36 106", 6956042},
-        {u"1 2 3", Rgb(1, 2, 3)},   {u"49 99 197", Rgb(49, 99, 197)},
-        {u"300 0 0", 255},          {u"0 32767 0", Rgb(0, 255, 0)},
-        {u"-0 0 0", 0},             {u"007 0 0", 7},
+        {u"212 208 200", 13160660},
+        {u"0 0 0", 0},
+        {u"255 255 255", 16777215},
+        {u"10 36 106", 6956042},
+        {u"1 2 3", Rgb(1, 2, 3)},
+        {u"49 99 197", Rgb(49, 99, 197)},
+        {u"300 0 0", 255},
+        {u"0 32767 0", Rgb(0, 255, 0)},
+        {u"-0 0 0", 0},
+        {u"007 0 0", 7},
     };
     for (const auto& [text, color] : cases) {
         EXPECT_EQ(ParseColorText(text), color) << std::string(text.begin(), text.end());
@@ -48,11 +53,29 @@ TEST(ParseColorText, ReadsThreePlainNumbers) {
 
 TEST(ParseColorText, RefusesAnythingElse) {
     const char16_t* const refused[] = {
-        u"",          u"212 208",      u"212 208 200 1", u"212 208 200 ", u" 212 208 200",
-        u"212  208",  u"212  208 200", u"  ",            u"+5 0 0",       u"5\t0 0",
-        u"1e2 0 0",   u"0x10 0 0",     u"1.5 0 0",       u"1,000 0 0",    u"- 0 0",
-        u"-5 0 0",    u"0 0 -1",       u"32768 0 0",     u"-32768 0 0",   u"99999999999 0 0",
-        u"/ 0 0",     u": 0 0",        u"\uFF11 0 0",
+        u"",
+        u"212 208",
+        u"212 208 200 1",
+        u"212 208 200 ",
+        u" 212 208 200",
+        u"212  208",
+        u"212  208 200",
+        u"  ",
+        u"+5 0 0",
+        u"5\t0 0",
+        u"1e2 0 0",
+        u"0x10 0 0",
+        u"1.5 0 0",
+        u"1,000 0 0",
+        u"- 0 0",
+        u"-5 0 0",
+        u"0 0 -1",
+        u"32768 0 0",
+        u"-32768 0 0",
+        u"99999999999 0 0",
+        u"/ 0 0",
+        u": 0 0",
+        u"\uFF11 0 0",
     };
     for (const char16_t* text : refused) {
         const std::u16string_view view(text);

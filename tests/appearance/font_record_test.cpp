@@ -74,9 +74,9 @@ TEST(FontRecordPatch, CaptionWritesExactlyItsFields) {
     for (const Case& c : cases) {
         FontRecord record = original;
         // The name comes from a longer text: only its own units are written.
-        ASSERT_EQ(PatchCaptionRecord(record, c.points, c.bold,
-                                     std::u16string_view(u"Arial\u30B4", 5)),
-                  PatchResult::Ok);
+        ASSERT_EQ(
+            PatchCaptionRecord(record, c.points, c.bold, std::u16string_view(u"Arial\u30B4", 5)),
+            PatchResult::Ok);
         FontRecord expected = MakeRecord(0, 0, u"Arial");
         std::copy_n(original.begin(), kFaceNameOffset, expected.begin());
         expected[0] = c.byte0;

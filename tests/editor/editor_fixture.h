@@ -3,12 +3,11 @@
 // The editor over the real Windows toolkit and Wine's real registry, in this
 // process, driven as a user would drive it: clicks and list choices sent to
 // its controls, the modal dialogs answered from another thread, and what it
-// shows read back through the toolkit and from the screen.
+// shows read back through the toolkit and from its windows.
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "editor/form1.h"
@@ -20,16 +19,11 @@
 #include "testing/pixel_surface.h"
 #include "testing/scheme_expectation.h"
 #include "testing/screen.h"
-#include "testing/wine_registry.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
 #include "win32/registry_store.h"
-#include "win32/toolkit.h"
 
 namespace quill::testing {
-
-inline const std::vector<std::uint8_t> kTahoma8Bold = MakeRecord(245, 188, u"Tahoma");
-inline const std::vector<std::uint8_t> kTahoma9 = MakeRecord(244, 144, u"Tahoma");
 
 // Seeds both keys afresh: the colours by value name and the two font records.
 inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
@@ -44,7 +38,11 @@ inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_
 
 class EditorTest : public ::testing::Test {
   protected:
-    EditorTest() { SeedScheme(kDefaultColours, kTahoma8Bold, kTahoma9); }
+    // Tahoma captions, 8 points, bold; Tahoma menus; the default colours.
+    EditorTest() {
+        SeedScheme(kDefaultColours, MakeRecord(245, 188, u"Tahoma"),
+                   MakeRecord(244, 144, u"Tahoma"));
+    }
 
     // Start-up, then the window shown, as the program does it.
     void Start() {
@@ -52,14 +50,11 @@ class EditorTest : public ::testing::Test {
         toolkit_.Show(SW_SHOWNOACTIVATE);
     }
 
-    HWND Hwnd(std::string_view name) {
-        return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name));
-    }
+    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
     // A mouse button pressed over a control and released inside or outside it.
     void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
-        const UINT up = down + 1;
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
-        ::SendMessageW(Hwnd(name), up, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
     }
     void PressSpace(std::string_view box) {
         ::SetFocus(Hwnd(box));
@@ -76,32 +71,32 @@ class EditorTest : public ::testing::Test {
     Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
     Color Back(std::string_view name) { return L(name).BackColor(); }
     int State(std::string_view box) { return toolkit_.CheckBoxNamed(box).Value(); }
-    std::vector<int> PointBoxes() { return {State("ckPoint8"), State("ckPoint9"), State("ckPoint10")}; }
+    std::vector<int> PointBoxes() {
+        return {State("ckPoint8"), State("ckPoint9"), State("ckPoint10")};
+    }
     std::u16string Text(std::string_view combo) { return toolkit_.ComboBoxNamed(combo).Text(); }
     FontAttributes PreviewFont(std::string_view pic) { return toolkit_.PictureNamed(pic).Font(); }
     bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }
 
-    // The menu imitation shows the menu swatches and one face.
+    // The menu imitation shows the menu swatches' colours and one face.
     void ExpectMenuInStep() {
-        EXPECT_EQ(Back("MenuBar"), Back("MenuBarColor"));
-        EXPECT_EQ(Back("MenuHilight"), Back("MenuHighlightColor"));
-        EXPECT_EQ(Back("Menu"), Back("MenuHighlightColor"));
-        EXPECT_EQ(Back("Label6"), Back("MenuColor"));
-        EXPECT_EQ(Back("Label7"), Back("MenuColor"));
-        for (auto name : {"MenuBar", "Label6", "Label7"}) {
-            EXPECT_EQ(L(name).ForeColor(), Back("MenuTextColor")) << name;
-        }
-        for (auto name : {"MenuHilight", "Menu"}) {
-            EXPECT_EQ(L(name).ForeColor(), kWhite) << name;
-        }
-        for (auto name : {"MenuHilight", "Label6", "Label7", "Menu"}) {
-            EXPECT_EQ(L(name).FontName(), L("MenuBar").FontName()) << name;
+        const Color text = Back("MenuTextColor");
+        const std::tuple<const char*, const char*, Color> labels[] = {
+            {"MenuBar", "MenuBarColor", text},
+            {"MenuHilight", "MenuHighlightColor", kWhite},
+            {"Menu", "MenuHighlightColor", kWhite},
+            {"Label6", "MenuColor", text},
+            {"Label7", "MenuColor", text}};
+        for (const auto& [label, swatch, fore] : labels) {
+            EXPECT_EQ(Back(label), Back(swatch)) << label;
+            EXPECT_EQ(L(label).ForeColor(), fore) << label;
+            EXPECT_EQ(L(label).FontName(), L("MenuBar").FontName()) << label;
         }
     }
 
-    // A preview as the screen shows it: the gradient between two plain
-    // colours, pixel for pixel where no caption can reach (the right half),
-    // and caption glyphs in the text colour on the left.
+    // A preview as it shows: the gradient between two plain colours, pixel
+    // for pixel where no caption reaches (the right half), and caption glyphs
+    // in the text colour on the left.
     void ExpectPreview(std::string_view pic, Color start, Color end, Color text) {
         // Shown afresh from the retained image: a closed dialog may have covered it.
         ::RedrawWindow(Hwnd(pic), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -111,11 +106,9 @@ class EditorTest : public ::testing::Test {
         int wrong = 0, glyphs = 0;
         for (int y = 0; y < shown.height; ++y) {
             for (int x = 0; x < shown.width; ++x) {
-                if (x < shown.width / 2) {
-                    glyphs += shown.At(x, y) == text && reference.Pixel(x, y) != text;
-                } else {
-                    wrong += shown.At(x, y) != reference.Pixel(x, y);
-                }
+                const bool left = x < shown.width / 2;
+                wrong += !left && shown.At(x, y) != reference.Pixel(x, y);
+                glyphs += left && shown.At(x, y) == text && reference.Pixel(x, y) != text;
             }
         }
         EXPECT_EQ(wrong, 0) << pic;

@@ -85,11 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
         InterlockCase{"Select10", {1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
         InterlockCase{"Select9", {1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
         InterlockCase{"Select8", {0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
-        InterlockCase{"ClickTheCheckedBox", {1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
-        InterlockCase{"ReleaseOutside", {1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},
+        InterlockCase{
+            "ClickTheCheckedBox", {1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
+        InterlockCase{
+            "ReleaseOutside", {1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},
         InterlockCase{"RightButton", {1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
         InterlockCase{"MiddleButton", {1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8},
-        InterlockCase{"ClearsBothOthers", {1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10}),
+        InterlockCase{
+            "ClearsBothOthers", {1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -15,12 +15,16 @@ class XpDefaultTest : public EditorTest {
         EXPECT_EQ(Text("menuCmb"), u"Tahoma");
         EXPECT_EQ(State("ckBold"), kChecked);
         EXPECT_EQ(PointBoxes(), (std::vector<int>{0, 0, 1}));
-        const std::pair<const char*, Color> swatches[] = {
-            {"MenuBarColor", 14215660},   {"MenuHighlightColor", 12937777},
-            {"MenuColor", 13163476},      {"MenuTextColor", 0},
-            {"ActiveTitleBar", 6956042},  {"GradientActiveTitlebar", 15780518},
-            {"ActiveTitle", 16777215},    {"InactiveTitlebar", 8421504},
-            {"GradientInactiveTitlebar", 12632256}, {"InactiveTitle", 13160660}};
+        const std::pair<const char*, Color> swatches[] = {{"MenuBarColor", 14215660},
+                                                          {"MenuHighlightColor", 12937777},
+                                                          {"MenuColor", 13163476},
+                                                          {"MenuTextColor", 0},
+                                                          {"ActiveTitleBar", 6956042},
+                                                          {"GradientActiveTitlebar", 15780518},
+                                                          {"ActiveTitle", 16777215},
+                                                          {"InactiveTitlebar", 8421504},
+                                                          {"GradientInactiveTitlebar", 12632256},
+                                                          {"InactiveTitle", 13160660}};
         for (const auto& [name, colour] : swatches) {
             EXPECT_EQ(Back(name), colour) << name;
         }

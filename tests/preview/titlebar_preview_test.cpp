@@ -27,7 +27,7 @@ TEST(GradientComponent, IsTheRoundedInterpolationForEveryPairAndStep) {
     EXPECT_EQ(wrong, 0);
     // Known steps from (10, 36, 106) to (166, 202, 240), and a falling component.
     const std::vector<std::pair<int, ColorComponents>> steps{
-        {1, {11, 37, 107}},   {64, {49, 78, 140}},   {127, {88, 119, 173}},
+        {1, {11, 37, 107}},    {64, {49, 78, 140}},    {127, {88, 119, 173}},
         {128, {88, 119, 173}}, {200, {132, 166, 211}}, {254, {165, 201, 239}}};
     for (const auto& [step, c] : steps) {
         EXPECT_EQ(GradientComponent(10, 166, step, 255), c.red) << step;
@@ -108,8 +108,24 @@ TEST(ScaledSurface, LinesCoverTheirPenSquaresClippedToTheSurface) {
         int fills;
     };
     const Case cases[] = {
-        {"vertical, pen 3, one fill", 3, 0, 2, 0, 2, 1, {".###..", ".###..", ".###..", "......"}, 1},
-        {"scaled: 3 units span 6 pixels", 1, 3, 1, 0, 1, 3, {"..#...", "..#...", "..#...", "..#..."}, 1},
+        {"vertical, pen 3, one fill",
+         3,
+         0,
+         2,
+         0,
+         2,
+         1,
+         {".###..", ".###..", ".###..", "......"},
+         1},
+        {"scaled: 3 units span 6 pixels",
+         1,
+         3,
+         1,
+         0,
+         1,
+         3,
+         {"..#...", "..#...", "..#...", "..#..."},
+         1},
         {"diagonal leftwards", 1, 0, 4, 0, 0, 2, {"....#.", "..##..", "##....", "......"}, 5},
         {"diagonal upwards", 1, 0, 0, 3, 5, 0, {".....#", "...##.", ".##...", "#....."}, 6},
         {"diagonal, pen 3", 3, 0, 1, 0, 3, 2, {"####..", "#####.", ".####.", "..###."}, 3},

@@ -1,5 +1,5 @@
 // GetRegistryValue and SetRegistryValue over the in-memory store: the store
-// contract, and the paths only a store that misbehaves or refuses can reach.
+// contract, and the paths that only a store that refuses or misbehaves takes.
 
 #include "store/registry_access.h"
 
@@ -16,150 +16,135 @@
 namespace quill::testing {
 namespace {
 
-using namespace std::string_literals;
+constexpr const char* kScratch = "Software\\Scratch";
+constexpr std::u16string_view kScratchText = u"Software\\Scratch";
 
-constexpr const char* kMetrics = "Control Panel\\Desktop\\WindowMetrics";
-constexpr const char16_t* kMetricsText = u"Control Panel\\Desktop\\WindowMetrics";
-
-class MemoryHarness final : public StoreHarness {
-  public:
-    MemoryHarness() { store_.CreateKey(scratch_); }
-    RegistryStore& Store() override { return store_; }
-    const AnsiCodec& Codec() const override { return codec_; }
-    const std::string& ScratchKey() const override { return scratch_; }
-
-  private:
-    MemoryStore store_;
-    Latin1Codec codec_;
-    std::string scratch_ = "Software\\Scratch";
+struct InMemory final : StoreUnderTest {
+    InMemory() {
+        scratchKey = kScratch;
+        store.CreateKey(scratchKey);
+    }
+    RegistryStore& Store() override { return store; }
+    const AnsiCodec& Codec() override { return codec; }
+    MemoryStore store;
+    Latin1Codec codec;
 };
 
 INSTANTIATE_TEST_SUITE_P(Memory, StoreContract,
-                         ::testing::Values(StoreFactory{"Memory", [](const std::string&) {
-                                                            return std::make_unique<MemoryHarness>();
-                                                        }}),
-                         [](const auto& info) { return info.param.name; });
+                         ::testing::Values([] { return std::make_unique<InMemory>(); }));
 
-// Passes every call to a MemoryStore and lets a test step in after each
-// query (n counts from 1) to change what the caller sees.
-class HookedStore final : public RegistryStore {
-  public:
-    explicit HookedStore(MemoryStore& inner) : inner_(inner) {}
-    std::function<void(int n, std::int32_t& status, std::uint32_t& length)> afterQuery;
+// The read's case, and whether its key opened; or "written", "not written",
+// "throws".
+template <typename Call>
+std::string Outcome(Call&& call) {
+    try {
+        return call();
+    } catch (const AppError& error) {
+        return error.Number() == 1001 ? "throws" : "another error";
+    }
+}
 
+TEST(RegistryAccess, EveryPathClosesWhatItOpened) {
+    struct Case {
+        const char* name;
+        std::uint32_t denied;          // rights the key refuses
+        std::uint32_t type;            // of the value stored; 0: none
+        std::optional<Variant> write;  // else a read
+        int failingWrite;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"read", 0, kRegSz, {}, 0, "4 opened"},
+        {"read long binary", 0, kRegBinary, {}, 0, "5 opened"},
+        {"read missing value", 0, 0, {}, 0, "3 opened"},  // the default
+        {"read key unreadable", kKeyQueryValue, kRegSz, {}, 0, "0 not opened"},
+        // KEY_READ asks more than KEY_QUERY_VALUE: the default, silently.
+        {"read second open fails", kKeyEnumerateSubKeys, kRegSz, {}, 0, "3 opened"},
+        {"read unsupported type", 0, 11, {}, 0, "throws"},
+        {"write", 0, 0, ByteArray(92), 0, "written"},
+        {"write refused", 0, 0, ByteArray(92), 1, "not written"},
+        {"write key unwritable", kKeySetValue, 0, ByteArray(92), 0, "not written"},
+        {"write unsupported case", 0, 0, true, 0, "throws"},
+    };
+    for (const Case& c : cases) {
+        MemoryStore memory;
+        if (c.type != 0) {
+            memory.Put(kScratch, "V", c.type, ByteArray(c.type == kRegBinary ? 4000 : 4, 'x'));
+        }
+        memory.CreateKey(kScratch, c.denied);
+        FailingStore store(memory);
+        store.FailWrite(c.failingWrite);
+        const Latin1Codec codec;
+        RegistryAccess access(store, codec);
+        const std::string outcome = Outcome([&]() -> std::string {
+            if (c.write) {
+                const bool written =
+                    access.SetRegistryValue(kHkeyCurrentUser, kScratchText, u"V", *c.write);
+                return written ? "written" : "not written";
+            }
+            const ReadResult read = access.GetRegistryValue(kScratchText, u"V", std::int32_t{9});
+            return std::to_string(read.value.index()) +
+                   (read.keyOpened ? " opened" : " not opened");
+        });
+        EXPECT_EQ(outcome, c.expected) << c.name;
+        EXPECT_EQ(memory.OpenHandleCount(), 0u) << c.name;
+        EXPECT_EQ(memory.BadCloseCount(), 0) << c.name;
+    }
+}
+
+// Changes what a store reports after its n-th query.
+struct HookedStore final : RegistryStore {
+    HookedStore(RegistryStore& inner, std::function<void(int, std::int32_t&, std::uint32_t&)> hook)
+        : inner(inner), afterQuery(std::move(hook)) {}
     std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override {
-        return inner_.OpenKey(parent, subKey, access, result);
+        return inner.OpenKey(parent, subKey, access, result);
     }
-    std::int32_t QueryValue(KeyHandle key, std::string_view valueName, std::uint32_t& type,
+    std::int32_t QueryValue(KeyHandle key, std::string_view name, std::uint32_t& type,
                             std::uint8_t* data, std::uint32_t& length) override {
-        std::int32_t status = inner_.QueryValue(key, valueName, type, data, length);
-        afterQuery(++queries_, status, length);
+        std::int32_t status = inner.QueryValue(key, name, type, data, length);
+        afterQuery(++queries, status, length);
         return status;
     }
     std::int32_t SetValue(KeyHandle, std::string_view, std::uint32_t, const std::uint8_t*,
                           std::uint32_t) override {
         return kErrorAccessDenied;
     }
-    void CloseKey(KeyHandle key) override { inner_.CloseKey(key); }
+    void CloseKey(KeyHandle key) override { inner.CloseKey(key); }
 
-  private:
-    MemoryStore& inner_;
-    int queries_ = 0;
+    RegistryStore& inner;
+    std::function<void(int, std::int32_t&, std::uint32_t&)> afterQuery;
+    int queries = 0;
 };
 
-struct World {
-    World() { store.CreateKey(kMetrics); }
-    ReadResult Get(RegistryStore& through, const Variant& def = Missing{}) {
-        return RegistryAccess(through, codec).GetRegistryValue(kMetricsText, u"V", def);
-    }
-    bool Set(RegistryStore& through, const Variant& value, const char16_t* key = kMetricsText) {
-        return RegistryAccess(through, codec).SetRegistryValue(kHkeyCurrentUser, key, u"V", value);
-    }
-    MemoryStore store;
-    Latin1Codec codec;
-};
-
-TEST(RegistryAccess, EveryPathClosesEveryHandleAndReportsTheKey) {
-    struct Case {
-        const char* name;
-        std::function<void(MemoryStore&)> arrange;
-        std::function<void(World&)> act;
-    };
-    const auto none = [](MemoryStore&) {};
-    const auto read = [](bool keyOpened, const Variant& expected) {
-        return [=](World& w) {
-            const ReadResult r = w.Get(w.store, std::int32_t{9});
-            EXPECT_EQ(r.keyOpened, keyOpened);
-            EXPECT_EQ(r.value.index(), expected.index());
-        };
-    };
-    const auto write = [](bool written) {
-        return [=](World& w) { EXPECT_EQ(w.Set(w.store, ByteArray(92)), written); };
-    };
-    const Case cases[] = {
-        {"read text", [](MemoryStore& s) { s.Put(kMetrics, "V", kRegSz, {'x', 0}); },
-         read(true, u""s)},
-        {"read long binary", [](MemoryStore& s) { s.Put(kMetrics, "V", kRegBinary, ByteArray(4000)); },
-         read(true, ByteArray())},
-        {"read missing value", none, read(true, std::int32_t{9})},
-        {"read key unreadable", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyQueryValue); },
-         read(false, Empty{})},
-        // KEY_READ asks more than KEY_QUERY_VALUE: the second open fails, silently.
-        {"read second open fails", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeyEnumerateSubKeys); },
-         read(true, std::int32_t{9})},
-        {"read unsupported type", [](MemoryStore& s) { s.Put(kMetrics, "V", 11, ByteArray(8)); },
-         [](World& w) { EXPECT_THROW(w.Get(w.store), AppError); }},
-        {"write", none, write(true)},
-        {"write key unwritable", [](MemoryStore& s) { s.DenyOpen(kMetrics, kKeySetValue); },
-         write(false)},
-        {"write missing key", none,
-         [](World& w) { EXPECT_FALSE(w.Set(w.store, std::int32_t{1}, u"Absent")); }},
-        {"write refused", none,
-         [](World& w) {
-             FailingStore failing(w.store);
-             failing.FailWrite(1);
-             EXPECT_FALSE(w.Set(failing, std::int32_t{1}));
-         }},
-        {"write unsupported case", none,
-         [](World& w) { EXPECT_THROW(w.Set(w.store, true), AppError); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        World w;
-        c.arrange(w.store);
-        c.act(w);
-        EXPECT_EQ(w.store.OpenHandleCount(), 0u);
-        EXPECT_EQ(w.store.BadCloseCount(), 0);
-    }
-}
-
-TEST(RegistryAccess, WhatAStoreReportsBetweenOrAfterTheQueriesIsBounded) {
+TEST(RegistryAccess, ReadsNoFurtherThanItsBufferWhateverTheStoreReports) {
     struct Case {
         const char* name;
         std::uint32_t type;
-        std::size_t storedSize;
-        std::int32_t status;    // what the store says after the last query
+        std::size_t stored;
+        std::int32_t status;  // what the store reports after the last query
         std::uint32_t length;
-        std::size_t expected;   // the size of the text or bytes read; 0: the default
+        std::string expected;  // the read's case and size
     };
     const Case cases[] = {
-        {"vanished between the queries", kRegBinary, 2000, kErrorFileNotFound, 0, 0},
-        {"grew between the queries", kRegBinary, 2000, kErrorMoreData, 6000, 2000},
-        {"overstated, binary", kRegBinary, 10, kErrorSuccess, 1500, 1024},
-        {"overstated, text", kRegSz, 10, kErrorSuccess, 1500, 1023},
+        {"vanished between the queries", kRegBinary, 2000, kErrorFileNotFound, 0, "3:0"},
+        {"grew between the queries", kRegBinary, 2000, kErrorMoreData, 6000, "5:2000"},
+        {"overstated, binary", kRegBinary, 10, kErrorSuccess, 1500, "5:1024"},
+        {"overstated, text", kRegSz, 10, kErrorSuccess, 1500, "4:1023"},
     };
     for (const Case& c : cases) {
-        World w;
-        w.store.Put(kMetrics, "V", c.type, ByteArray(c.storedSize, 'a'));
-        HookedStore hooked(w.store);
-        hooked.afterQuery = [&](int n, std::int32_t& status, std::uint32_t& length) {
-            if (n == 2 || c.storedSize <= 1024) {
+        MemoryStore memory;
+        memory.Put(kScratch, "V", c.type, ByteArray(c.stored, 'a'));
+        HookedStore hooked(memory, [&](int n, std::int32_t& status, std::uint32_t& length) {
+            if (n == 2 || c.stored <= 1024) {
                 status = c.status;
                 length = c.length;
             }
-        };
-        const Variant value = w.Get(hooked, std::int32_t{9}).value;
+        });
+        const Latin1Codec codec;
+        const Variant value = RegistryAccess(hooked, codec)
+                                  .GetRegistryValue(kScratchText, u"V", std::int32_t{9})
+                                  .value;
         const std::size_t size = std::visit(
             [](const auto& v) -> std::size_t {
                 if constexpr (requires { v.size(); }) {
@@ -169,13 +154,8 @@ TEST(RegistryAccess, WhatAStoreReportsBetweenOrAfterTheQueriesIsBounded) {
                 }
             },
             value);
-        EXPECT_EQ(size, c.expected) << c.name;
+        EXPECT_EQ(std::to_string(value.index()) + ":" + std::to_string(size), c.expected) << c.name;
     }
-    // Any other failure of the query leaves the type unknown: error 1001.
-    World w;
-    HookedStore failing(w.store);
-    failing.afterQuery = [](int, std::int32_t& status, std::uint32_t&) { status = 1015; };
-    EXPECT_THROW(w.Get(failing), AppError);
 }
 
 }  // namespace

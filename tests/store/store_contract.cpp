@@ -1,6 +1,7 @@
 #include "tests/store/store_contract.h"
 
 #include "store/app_error.h"
+#include "store/registry_access.h"
 
 namespace quill::testing {
 namespace {
@@ -11,182 +12,148 @@ ByteArray BytesOf(std::string_view text) {
     return {text.begin(), text.end()};
 }
 
-// Same case and same content (a span has no ==, so neither has Variant).
-void ExpectSame(const Variant& actual, const Variant& expected, const char* what) {
-    ASSERT_EQ(actual.index(), expected.index()) << what;
-    std::visit(
-        [&](const auto& a) {
-            using T = std::decay_t<decltype(a)>;
-            if constexpr (!std::is_same_v<T, ByteArrayRef>) {
-                EXPECT_EQ(a, std::get<T>(expected)) << what;
-            }
-        },
-        actual);
-}
+struct Scratch {
+    explicit Scratch(StoreUnderTest& s) : s(s), key(s.Codec().FromAnsi(s.scratchKey)) {}
 
-void ExpectUnsupportedValueType(const std::function<void()>& f) {
-    try {
-        f();
-        ADD_FAILURE() << "expected error 1001";
-    } catch (const AppError& e) {
-        EXPECT_EQ(e.Number(), 1001);
-        EXPECT_EQ(e.Description(), "Unsupported value type");
+    // A raw write of the first `length` bytes of `data`; the rest follow it in memory.
+    void Seed(const std::string& name, std::uint32_t type, std::string_view data,
+              std::size_t length) {
+        KeyHandle handle = 0;
+        ASSERT_EQ(s.Store().OpenKey(kHkeyCurrentUser, s.scratchKey, kKeyWrite, handle), 0);
+        EXPECT_EQ(s.Store().SetValue(handle, name, type,
+                                     reinterpret_cast<const std::uint8_t*>(data.data()),
+                                     static_cast<std::uint32_t>(length)),
+                  0);
+        s.Store().CloseKey(handle);
     }
-}
-
-}  // namespace
-
-void StoreContract::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    harness_ = GetParam().make(name);
-}
-
-std::u16string StoreContract::Scratch() const {
-    return harness_->Codec().FromAnsi(harness_->ScratchKey());
-}
-
-void StoreContract::Seed(const std::string& name, std::uint32_t type, const ByteArray& data,
-                         std::uint32_t length) {
-    RegistryStore& store = harness_->Store();
-    KeyHandle key = 0;
-    ASSERT_EQ(store.OpenKey(kHkeyCurrentUser, harness_->ScratchKey(), kKeyWrite, key), 0);
-    const auto count = length == ~0u ? static_cast<std::uint32_t>(data.size()) : length;
-    EXPECT_EQ(store.SetValue(key, name, type, data.data(), count), 0) << name;
-    store.CloseKey(key);
-}
-
-std::pair<std::uint32_t, ByteArray> StoreContract::Raw(const std::string& name) {
-    RegistryStore& store = harness_->Store();
-    KeyHandle key = 0;
-    EXPECT_EQ(store.OpenKey(kHkeyCurrentUser, harness_->ScratchKey(), kKeyRead, key), 0);
-    std::uint32_t type = 0;
-    ByteArray data(8192);
-    auto length = static_cast<std::uint32_t>(data.size());
-    if (store.QueryValue(key, name, type, data.data(), length) != kErrorSuccess) {
-        length = 0;
+    // What a raw read finds: the type and the bytes.
+    std::pair<std::uint32_t, ByteArray> Raw(const std::string& name) {
+        KeyHandle handle = 0;
+        EXPECT_EQ(s.Store().OpenKey(kHkeyCurrentUser, s.scratchKey, kKeyRead, handle), 0);
+        std::uint32_t type = 0;
+        ByteArray data(8192);
+        auto length = static_cast<std::uint32_t>(data.size());
+        length = s.Store().QueryValue(handle, name, type, data.data(), length) == 0 ? length : 0;
+        s.Store().CloseKey(handle);
+        return {type, ByteArray(data.begin(), data.begin() + length)};
     }
-    data.resize(length);
-    store.CloseKey(key);
-    return {type, data};
-}
-
-ReadResult StoreContract::Get(const std::u16string& name, const Variant& def) {
-    return RegistryAccess(harness_->Store(), harness_->Codec()).GetRegistryValue(Scratch(), name, def);
-}
-
-bool StoreContract::Set(const std::u16string& name, const Variant& value) {
-    return RegistryAccess(harness_->Store(), harness_->Codec())
-        .SetRegistryValue(kHkeyCurrentUser, Scratch(), name, value);
-}
-
-// A string's terminator is counted when the length leaves it out but it
-// follows the data in memory; other types are stored as given.
-TEST_P(StoreContract, StringsGetTheirTerminatorCountedOnlyWhenANulFollows) {
-    struct Case {
-        const char* name;
-        std::uint32_t type;
-        std::string memory;  // bytes in memory, of which `length` are passed
-        std::uint32_t length;
-        ByteArray stored;
-    };
-    const Case cases[] = {
-        {"MinusTwoSeventy", kRegSz, "-270\0"s, 4, BytesOf("-270\0"s)},
-        {"AlreadyCounted", kRegSz, "ab\0"s, 3, BytesOf("ab\0"s)},
-        {"NoNulAfter", kRegSz, "abc", 2, BytesOf("ab")},
-        {"Empty", kRegSz, "\0"s, 0, {}},
-        {"Expand", kRegExpandSz, "%x%\0"s, 3, BytesOf("%x%\0"s)},
-        {"Multi", kRegMultiSz, "a\0b\0"s, 3, BytesOf("a\0b\0"s)},
-        {"BinaryNever", kRegBinary, "ab\0"s, 2, BytesOf("ab")},
-    };
-    for (const Case& c : cases) {
-        Seed(c.name, c.type, BytesOf(c.memory), c.length);
-        EXPECT_EQ(Raw(c.name), std::pair(c.type, c.stored)) << c.name;
-    }
-}
-
-TEST_P(StoreContract, ReadsEachHandledTypeAsItsCase) {
-    struct Case {
-        const char* name;
-        std::uint32_t type;
-        ByteArray stored;
-        Variant expected;
-    };
-    const Case cases[] = {
-        {"Sz", kRegSz, BytesOf("255 255 255\0"s), u"255 255 255"s},
-        {"ExpandSz", kRegExpandSz, BytesOf("%WINDIR%\\x\0"s), u"%WINDIR%\\x"s},  // not expanded
-        {"MultiSz", kRegMultiSz, BytesOf("ab\0c\0\0"s), u"ab\0c"s},
-        {"DwordMinusOne", kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}, std::int32_t{-1}},
-        {"Dword", kRegDword, {0x78, 0x56, 0x34, 0x12}, std::int32_t{0x12345678}},
-        {"DwordOfEightBytes", kRegDword, {1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}, std::int32_t{1}},
-        {"Binary92", kRegBinary, ByteArray(92, 0xA5), ByteArray(92, 0xA5)},
-        {"Binary5000", kRegBinary, ByteArray(5000, 0x5A), ByteArray(5000, 0x5A)},
-        {"EmptySz", kRegSz, {}, u""s},
-        {"OneByteMultiSz", kRegMultiSz, {0}, u""s},
-        {"EmptyBinary", kRegBinary, {}, ByteArray()},
-    };
-    for (const Case& c : cases) {
-        Seed(c.name, c.type, c.stored);
-        const ReadResult read = Get(harness_->Codec().FromAnsi(c.name), std::int32_t{7});
+    RegistryAccess Access() { return {s.Store(), s.Codec()}; }
+    Variant Get(const std::string& name) {
+        const ReadResult read =
+            Access().GetRegistryValue(key, s.Codec().FromAnsi(name), std::int32_t{7});
         EXPECT_TRUE(read.keyOpened);
-        ExpectSame(read.value, c.expected, c.name);
+        return read.value;
     }
+    bool Set(const std::string& name, const Variant& value) {
+        return Access().SetRegistryValue(kHkeyCurrentUser, key, s.Codec().FromAnsi(name), value);
+    }
+
+    StoreUnderTest& s;
+    std::u16string key;
+};
+
+// A variant's case and content as text, for comparing and printing.
+std::string Shown(const Variant& value) {
+    return std::to_string(value.index()) + ":" +
+           std::visit(
+               [](const auto& v) -> std::string {
+                   if constexpr (std::is_empty_v<std::decay_t<decltype(v)>>) {
+                       return "";  // Empty, Missing
+                   } else if constexpr (requires { v.begin(); }) {
+                       return ::testing::PrintToString(std::vector(v.begin(), v.end()));
+                   } else {
+                       return ::testing::PrintToString(v);
+                   }
+               },
+               value);
 }
 
-TEST_P(StoreContract, MissingValueGivesTheDefaultAndMissingKeyEmpty) {
-    ExpectSame(Get(u"Absent").value, Empty{}, "no default");
-    ExpectSame(Get(u"Absent", u"212 208 200"s).value, u"212 208 200"s, "default");
-    const ReadResult read = RegistryAccess(harness_->Store(), harness_->Codec())
-                                .GetRegistryValue(Scratch() + u"\\Absent", u"V", u"default"s);
-    EXPECT_FALSE(read.keyOpened);
-    ExpectSame(read.value, Empty{}, "missing key");
-}
-
-TEST_P(StoreContract, UnsupportedTypesRaise1001AndWriteNothing) {
+TEST_P(StoreContract, ReadsEachTypeAsItsCase) {
+    const auto under = GetParam()();
+    Scratch scratch(*under);
+    struct Case {
+        const char* name;
+        std::uint32_t type;
+        std::string stored;
+        Variant expected;  // the default, 7, for a value that is not there
+    };
+    const Case cases[] = {
+        {"Sz", kRegSz, "255 255 255\0"s, u"255 255 255"s},
+        {"ExpandSz", kRegExpandSz, "%WINDIR%\\x\0"s, u"%WINDIR%\\x"s},  // not expanded
+        {"MultiSz", kRegMultiSz, "ab\0c\0\0"s, u"ab\0c"s},
+        {"EmptySz", kRegSz, "", u""s},
+        {"OneByteMultiSz", kRegMultiSz, "\0"s, u""s},
+        {"Dword", kRegDword, "\x78\x56\x34\xF2"s, std::int32_t{-231451016}},
+        {"DwordOfEightBytes", kRegDword, "\1\0\0\0\xFF\xFF\xFF\xFF"s, std::int32_t{1}},
+        {"Binary92", kRegBinary, std::string(92, '\xA5'), ByteArray(92, 0xA5)},
+        {"Binary5000", kRegBinary, std::string(5000, 'Z'), ByteArray(5000, 'Z')},
+        {"EmptyBinary", kRegBinary, "", ByteArray()},
+    };
+    for (const Case& c : cases) {
+        scratch.Seed(c.name, c.type, c.stored, c.stored.size());
+        EXPECT_EQ(Shown(scratch.Get(c.name)), Shown(c.expected)) << c.name;
+    }
+    EXPECT_EQ(Shown(scratch.Get("Absent")), Shown(std::int32_t{7}));
     for (const std::uint32_t type : {0u, 5u, 11u}) {
-        Seed("Stored", type, {1, 2, 3, 4, 5, 6, 7, 8});
-        ExpectUnsupportedValueType([&] { Get(u"Stored"); });
+        scratch.Seed("Other", type, "12345678", 8);
+        EXPECT_THROW(scratch.Get("Other"), AppError) << type;
     }
-    for (const Variant& value : {Variant(true), Variant(1.5), Variant(Empty{}), Variant(Missing{})}) {
-        ExpectUnsupportedValueType([&] { Set(u"Flag", value); });
-        EXPECT_EQ(Raw("Flag").first, kRegNone);
-    }
+    // A key that cannot be opened gives Empty, not the default.
+    const ReadResult missing =
+        scratch.Access().GetRegistryValue(scratch.key + u"\\Absent", u"V", std::int32_t{7});
+    EXPECT_FALSE(missing.keyOpened);
+    EXPECT_EQ(Shown(missing.value), Shown(Empty{}));
 }
 
 TEST_P(StoreContract, WritesEachCaseWithItsType) {
+    const auto under = GetParam()();
+    Scratch scratch(*under);
     const ByteArray record = {1, 2, 3, 0, 255};
-    const std::pair<const char16_t*, Variant> values[] = {
-        {u"Int16", std::int16_t{5}},
-        {u"Int16Negative", std::int16_t{-2}},
-        {u"Int32", std::int32_t{0x01020304}},
-        {u"Text", u"-270"s},
-        {u"EmptyText", u""s},
-        {u"Bytes", record},
-        {u"BytesRef", ByteArrayRef(record)},
+    struct Case {
+        const char* name;
+        Variant value;
+        std::uint32_t type;
+        ByteArray stored;
     };
-    const std::pair<std::uint32_t, ByteArray> stored[] = {
-        {kRegDword, {5, 0, 0, 0}},
-        {kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}},
-        {kRegDword, {4, 3, 2, 1}},
-        {kRegSz, BytesOf("-270\0"s)},
-        {kRegSz, {}},
-        {kRegBinary, record},
-        {kRegBinary, record},
+    const Case cases[] = {
+        {"Int16", std::int16_t{-2}, kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}},
+        {"Int32", std::int32_t{0x01020304}, kRegDword, {4, 3, 2, 1}},
+        {"Text", u"-270"s, kRegSz, BytesOf("-270\0"s)},  // the terminator is counted
+        {"EmptyText", u""s, kRegSz, {}},
+        {"Bytes", record, kRegBinary, record},
+        {"BytesRef", ByteArrayRef(record), kRegBinary, record},
     };
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        const std::u16string name = values[i].first;
-        ASSERT_TRUE(Set(name, values[i].second));
-        EXPECT_EQ(Raw(harness_->Codec().ToAnsi(name)), stored[i]) << i;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(scratch.Set(c.name, c.value)) << c.name;
+        EXPECT_EQ(scratch.Raw(c.name), std::pair(c.type, c.stored)) << c.name;
     }
+    for (const Variant& value :
+         {Variant(true), Variant(1.5), Variant(Empty{}), Variant(Missing{})}) {
+        EXPECT_THROW(scratch.Set("Unsupported", value), AppError);
+    }
+    EXPECT_EQ(scratch.Raw("Unsupported").first, kRegNone);
+    EXPECT_FALSE(
+        scratch.Access().SetRegistryValue(kHkeyCurrentUser, scratch.key + u"\\Absent", u"V", u""s));
+}
+
+TEST_P(StoreContract, CountsATerminatorOnlyWhenANulFollows) {
+    const auto under = GetParam()();
+    Scratch scratch(*under);
+    scratch.Seed("NoNulAfter", kRegSz, "abc", 2);
+    scratch.Seed("Multi", kRegMultiSz, "a\0b\0"s, 3);
+    scratch.Seed("BinaryNever", kRegBinary, "ab\0"s, 2);
+    EXPECT_EQ(scratch.Raw("NoNulAfter").second, BytesOf("ab"));
+    EXPECT_EQ(scratch.Raw("Multi").second, BytesOf("a\0b\0"s));
+    EXPECT_EQ(scratch.Raw("BinaryNever").second, BytesOf("ab"));
 }
 
 TEST_P(StoreContract, NamesIgnoreCaseAndTextIsInTheAnsiCodePage) {
-    ASSERT_TRUE(Set(u"Caf\u00e9", u"Caf\u00e9"s));
-    EXPECT_EQ(Raw("CAF\xE9"), std::pair(kRegSz, BytesOf("Caf\xE9\0"s)));
-    ExpectSame(Get(u"caf\u00e9").value, u"Caf\u00e9"s, "read back");
-    EXPECT_FALSE(RegistryAccess(harness_->Store(), harness_->Codec())
-                     .SetRegistryValue(kHkeyCurrentUser, Scratch() + u"\\Absent", u"V", u""s));
+    const auto under = GetParam()();
+    Scratch scratch(*under);
+    ASSERT_TRUE(scratch.Set("Caf\xE9", u"Caf\u00e9"s));
+    EXPECT_EQ(scratch.Raw("CAF\xE9"), std::pair(kRegSz, BytesOf("Caf\xE9\0"s)));
+    EXPECT_EQ(Shown(scratch.Get("caf\xE9")), Shown(u"Caf\u00e9"s));
 }
 
+}  // namespace
 }  // namespace quill::testing
