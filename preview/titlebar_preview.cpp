@@ -7,8 +7,9 @@ namespace quill {
 namespace {
 
 constexpr int kPenWidth = 5;
+// The inner width spans 255 units, one a step; each stroke runs from the top
+// edge 255 pixels down, below the bottom of any preview.
 constexpr float kGradientUnits = 255;
-constexpr float kStrokeBottom = 255;
 
 int Rounded(float value) {
     return static_cast<int>(std::nearbyint(value));
@@ -36,7 +37,7 @@ void PaintGradient(PictureSurface& target, const ColorComponents& start,
         const int green = GradientComponent(start.green, end.green, i, target.ScaleWidth());
         const int blue = GradientComponent(start.blue, end.blue, i, target.ScaleWidth());
         const auto x = static_cast<float>(i);
-        target.Line(x, 0, x, kStrokeBottom, Rgb(red, green, blue));
+        target.Line(x, 0, x, kGradientUnits, Rgb(red, green, blue));
     }
 }
 

@@ -21,7 +21,9 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   wineboot -i >"$state/wineboot.log" 2>&1
 fi
 setsid wineserver -p >/dev/null 2>&1 </dev/null &
-# The test prefix's settings; this also starts the server's session once, so
-# later test processes start fast.
-wine reg import "$(winepath -w "$(dirname "$0")/test-prefix.reg")" >/dev/null 2>&1 </dev/null
+# The test prefix's settings (Wine's drive Z: is "/"). This also starts the
+# server's session once, so later test processes start fast; the session's
+# services must not hold this script's output open.
+settings="Z:$(realpath "$(dirname "$0")/test-prefix.reg" | tr / '\\')"
+wine reg import "$settings" >/dev/null 2>&1 </dev/null
 echo "Wine ready: prefix $WINEPREFIX, display $DISPLAY"

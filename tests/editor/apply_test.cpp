@@ -115,19 +115,6 @@ TEST_F(ApplyTest, ASwatchHoldingASystemColourIsWrittenAsTheColourItShows) {
                  std::to_string(GetBValue(shown))));
 }
 
-TEST_F(ApplyTest, XpDefaultThenApplyWritesTheDefaultScheme) {
-    SeedScheme({}, MakeRecord(245, 144, u"Courier New"), MakeRecord(245, 144, u"Courier New"));
-    Start();
-    Press("Command1");
-    Press("btnApply");
-    KeyValues colours, metrics;
-    for (const Write& write : AppliedScheme(kDefaultColours, MakeRecord(243, 188, u"Tahoma"),
-                                            MakeRecord(245, 144, u"Tahoma"))) {
-        (write.key == kColorsKey ? colours : metrics)[write.name] = write.value;
-    }
-    EXPECT_EQ(Stored(), std::pair(colours, metrics));
-}
-
 TEST_F(ApplyTest, AThousandRepaintsAndAHundredAppliesHoldNoMoreThanBefore) {
     Start();
     // One round of everything first: caches and fonts made on first use settle.

@@ -5,26 +5,20 @@
 namespace quill::testing {
 namespace {
 
-// A colour that Wine's colour dialog hands back unchanged (it goes through
-// hue, saturation and luminance on the way).
-constexpr Color kChosen = Rgb(200, 40, 10);
-
-struct SwatchCase {
-    const char* swatch;
-    std::vector<std::string> takeTheColour;  // "<control>.back" or "<control>.fore"
-};
-
+// Each swatch, and the colours that take the colour chosen for it: a
+// control's back colour by its name, its text colour by "name.fore".
+using SwatchCase = std::pair<const char*, std::vector<std::string>>;
 const SwatchCase kSwatches[] = {
-    {"ActiveTitleBar", {"ActiveTitleBar.back"}},
-    {"GradientActiveTitlebar", {"GradientActiveTitlebar.back"}},
-    {"ActiveTitle", {"ActiveTitle.back", "ActivePic.fore"}},
-    {"InactiveTitlebar", {"InactiveTitlebar.back"}},
-    {"GradientInactiveTitlebar", {"GradientInactiveTitlebar.back"}},
-    {"InactiveTitle", {"InactiveTitle.back", "InactivePic.fore"}},
-    {"MenuBarColor", {"MenuBarColor.back", "MenuBar.back"}},
-    {"MenuColor", {"MenuColor.back", "Label6.back", "Label7.back"}},
-    {"MenuHighlightColor", {"MenuHighlightColor.back", "MenuHilight.back", "Menu.back"}},
-    {"MenuTextColor", {"MenuTextColor.back", "MenuBar.fore", "Label6.fore", "Label7.fore"}},
+    {"ActiveTitleBar", {"ActiveTitleBar"}},
+    {"GradientActiveTitlebar", {"GradientActiveTitlebar"}},
+    {"ActiveTitle", {"ActiveTitle", "ActivePic.fore"}},
+    {"InactiveTitlebar", {"InactiveTitlebar"}},
+    {"GradientInactiveTitlebar", {"GradientInactiveTitlebar"}},
+    {"InactiveTitle", {"InactiveTitle", "InactivePic.fore"}},
+    {"MenuBarColor", {"MenuBarColor", "MenuBar"}},
+    {"MenuColor", {"MenuColor", "Label6", "Label7"}},
+    {"MenuHighlightColor", {"MenuHighlightColor", "MenuHilight", "Menu"}},
+    {"MenuTextColor", {"MenuTextColor", "MenuBar.fore", "Label6.fore", "Label7.fore"}},
 };
 
 class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<SwatchCase> {
@@ -32,16 +26,15 @@ class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterfa
     // Every colour the window shows.
     std::map<std::string, Color> Colours() {
         std::map<std::string, Color> colours;
-        for (const SwatchCase& c : kSwatches) {
-            colours[std::string(c.swatch) + ".back"] = Back(c.swatch);
+        for (const auto& [swatch, ignored] : kSwatches) {
+            colours[swatch] = Back(swatch);
         }
-        for (auto name : {"MenuBar", "MenuHilight", "Label6", "Menu", "Label7"}) {
-            colours[std::string(name) + ".back"] = Back(name);
-            colours[std::string(name) + ".fore"] = L(name).ForeColor();
+        for (auto label : {"MenuBar", "MenuHilight", "Label6", "Menu", "Label7"}) {
+            colours[label] = Back(label);
+            colours[label + std::string(".fore")] = L(label).ForeColor();
         }
-        for (auto name : {"ActivePic", "InactivePic"}) {
-            colours[std::string(name) + ".fore"] = toolkit_.PictureNamed(name).ForeColor();
-        }
+        colours["ActivePic.fore"] = toolkit_.PictureNamed("ActivePic").ForeColor();
+        colours["InactivePic.fore"] = toolkit_.PictureNamed("InactivePic").ForeColor();
         return colours;
     }
     void ExpectPreviews() {
@@ -52,46 +45,40 @@ class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterfa
     }
 };
 
-TEST_P(ColourChoosingTest, AConfirmedColourReachesTheSwatchAndWhatShowsIt) {
+TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatShowsIt) {
+    const auto& [swatch, takers] = GetParam();
     Start();
     auto expected = Colours();
-    for (const auto& shown : GetParam().takeTheColour) {
-        expected[shown] = kChosen;
-    }
-    dialogs_.Confirm(kChosen);
-    Click(GetParam().swatch);
+    const Color initial = Back(swatch);
+    Click(swatch);  // cancelled: no colour queued
+    EXPECT_EQ(Colours(), expected);
+    EXPECT_FALSE(ApplyFlag());
 
+    const Color chosen = Rgb(200, 40, 10);  // Wine's dialog hands it back unchanged
+    for (const auto& taker : takers) {
+        expected[taker] = chosen;
+    }
+    dialogs_.Confirm(chosen);
+    Click(swatch);
     EXPECT_EQ(Colours(), expected);
     EXPECT_TRUE(ApplyFlag());
     ExpectMenuInStep();
     ExpectPreviews();
-    EXPECT_EQ(dialogs_.Answered().size(), 1u);
-}
-
-TEST_P(ColourChoosingTest, ACancelledDialogChangesNothing) {
-    Start();
-    const auto before = Colours();
-    const Color shown = Back(GetParam().swatch);
-    Click(GetParam().swatch);
-    EXPECT_EQ(Colours(), before);
-    EXPECT_FALSE(ApplyFlag());
-    ExpectPreviews();
-    // The dialog opened on the swatch's colour, with the custom colours shown.
+    // Each time the dialog opened on the swatch's colour with the custom colours shown.
     const auto dialogs = dialogs_.Answered();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].initial, shown);
-    EXPECT_TRUE(dialogs[0].customColours);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(std::pair(dialogs[0].initial, dialogs[0].customColours), std::pair(initial, true));
+    EXPECT_EQ(dialogs[1].initial, initial);
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest, ::testing::ValuesIn(kSwatches),
-                         [](const auto& info) { return std::string(info.param.swatch); });
+                         [](const auto& info) { return std::string(info.param.first); });
 
 TEST_F(EditorTest, TheDialogOpensOnTheColourASystemReferenceShows) {
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kColorsKey, L"ActiveTitle");
+    SeedScheme({}, {}, {});
     Start();
-    ASSERT_EQ(Back("ActiveTitleBar"), kSysWindowBackground);
     Click("ActiveTitleBar");
-    EXPECT_EQ(dialogs_.Answered().back().initial, static_cast<Color>(::GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(dialogs_.Answered().at(0).initial, static_cast<Color>(::GetSysColor(COLOR_WINDOW)));
 }
 
 }  // namespace

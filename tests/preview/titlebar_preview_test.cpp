@@ -13,87 +13,43 @@ namespace {
 using testing::PixelSurface;
 
 TEST(GradientComponent, IsTheRoundedInterpolationForEveryPairAndStep) {
-    // (255 * from + (to - from) * step) / 255 rounded, halves up: with a scale
-    // width of 255 the single-precision steps never land on a half.
+    // (255 * from + (to - from) * step) / 255 rounded: with a scale width of
+    // 255 the single-precision steps never land on a half.
     int wrong = 0;
     for (int from = 0; from < 256; ++from) {
         for (int to = 0; to < 256; ++to) {
             for (int step = 0; step < 256; ++step) {
-                const int exact = (2 * (255 * from + (to - from) * step) + 255) / 510;
-                wrong += GradientComponent(from, to, step, 255) != exact;
+                wrong += GradientComponent(from, to, step, 255) !=
+                         (2 * (255 * from + (to - from) * step) + 255) / 510;
             }
         }
     }
     EXPECT_EQ(wrong, 0);
-    // Known steps from (10, 36, 106) to (166, 202, 240), and a falling component.
-    const std::vector<std::pair<int, ColorComponents>> steps{
-        {1, {11, 37, 107}},    {64, {49, 78, 140}},    {127, {88, 119, 173}},
-        {128, {88, 119, 173}}, {200, {132, 166, 211}}, {254, {165, 201, 239}}};
-    for (const auto& [step, c] : steps) {
-        EXPECT_EQ(GradientComponent(10, 166, step, 255), c.red) << step;
-        EXPECT_EQ(GradientComponent(36, 202, step, 255), c.green) << step;
-        EXPECT_EQ(GradientComponent(106, 240, step, 255), c.blue) << step;
-    }
-    EXPECT_EQ(GradientComponent(200, 0, 100, 255), 122);
 }
 
-// Records what a painter asks of the surface.
-struct RecordingSurface final : PictureSurface {
-    int penWidth = 0;
-    float scaleWidth = 100, scaleHeight = 17;
-    Color fore = 0;
-    bool transparent = false;
-    std::vector<std::string> calls;
-
-    void SetDrawWidth(int pixels) override { penWidth = pixels; }
-    void SetScaleModePixels() override { scaleWidth = 100; }
-    void SetScaleWidth(float width) override { scaleWidth = width; }
-    float ScaleWidth() const override { return scaleWidth; }
-    float ScaleHeight() const override { return scaleHeight; }
-    void Line(float x1, float y1, float x2, float y2, Color color) override {
-        calls.push_back(std::to_string(int(x1)) + "," + std::to_string(int(y1)) + "-" +
-                        std::to_string(int(x2)) + "," + std::to_string(int(y2)) + " " +
-                        Text(color));
-    }
-    Color ForeColor() const override { return fore; }
-    void SetForeColor(Color c) override { fore = c; }
-    void SetBkModeTransparent() override { transparent = true; }
-    void DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) override {
-        calls.push_back("text" + std::string(text) + " " + std::to_string(rect.right) + "x" +
-                        std::to_string(rect.bottom) + " " + std::to_string(format) +
-                        (transparent ? " transparent" : ""));
-    }
-    static std::string Text(Color c) {
-        const std::u16string text = FormatColorText(SplitColor(c));
-        return {text.begin(), text.end()};
-    }
-};
-
-TEST(PaintGradient, DrawsStepsZeroTo255AsVerticalStrokes) {
-    RecordingSurface surface;
+TEST(PaintGradient, DrawsSteps0To255AsOverlappingStrokes) {
+    // Two pixels a unit: stroke i is 5 pixels wide around pixel 2i, so pixel
+    // x shows the last stroke over it, (x + 2) / 2.
+    PixelSurface surface(510, 3, 0);
     PaintGradient(surface, {10, 36, 106}, {166, 202, 240});
-    EXPECT_EQ(surface.penWidth, 5);
-    EXPECT_EQ(surface.scaleWidth, 255);
-    ASSERT_EQ(surface.calls.size(), 256u);
-    EXPECT_EQ(surface.calls[0], "0,0-0,255 10 36 106");
-    EXPECT_EQ(surface.calls[64], "64,0-64,255 49 78 140");
-    EXPECT_EQ(surface.calls[255], "255,0-255,255 166 202 240");
-}
-
-TEST(DrawCaptionText, FillsTheInnerAreaInPixelScale) {
-    RecordingSurface surface;
-    surface.scaleHeight = 16.6f;
-    DrawCaptionText(surface, kActiveCaption);
-    EXPECT_EQ(surface.calls, std::vector<std::string>{"text Active titlebar 100x17 0 transparent"});
+    const std::pair<int, Color> shown[] = {{0, Rgb(11, 37, 107)},      // step 1
+                                           {127, Rgb(49, 78, 140)},    // step 64
+                                           {255, Rgb(88, 119, 173)},   // step 128
+                                           {399, Rgb(132, 166, 211)},  // step 200
+                                           {509, Rgb(166, 202, 240)}};
+    for (const auto& [x, colour] : shown) {
+        EXPECT_EQ(surface.Pixel(x, 0), colour) << x;
+        EXPECT_EQ(surface.Pixel(x, 2), colour) << x;
+    }
+    EXPECT_EQ(surface.Fills(), 256);
 }
 
 // The surface as rows of '#' (painted) and '.' (left as it was).
 std::vector<std::string> Picture(const PixelSurface& surface) {
-    std::vector<std::string> rows;
+    std::vector<std::string> rows(surface.InnerHeight());
     for (int y = 0; y < surface.InnerHeight(); ++y) {
-        rows.emplace_back();
         for (int x = 0; x < surface.InnerWidth(); ++x) {
-            rows.back() += surface.Pixel(x, y) == 1 ? '#' : '.';
+            rows[y] += surface.Pixel(x, y) == 1 ? '#' : '.';
         }
     }
     return rows;
@@ -108,26 +64,10 @@ TEST(ScaledSurface, LinesCoverTheirPenSquaresClippedToTheSurface) {
         int fills;
     };
     const Case cases[] = {
-        {"vertical, pen 3, one fill",
-         3,
-         0,
-         2,
-         0,
-         2,
-         1,
-         {".###..", ".###..", ".###..", "......"},
-         1},
-        {"scaled: 3 units span 6 pixels",
-         1,
-         3,
-         1,
-         0,
-         1,
-         3,
-         {"..#...", "..#...", "..#...", "..#..."},
-         1},
-        {"diagonal leftwards", 1, 0, 4, 0, 0, 2, {"....#.", "..##..", "##....", "......"}, 5},
-        {"diagonal upwards", 1, 0, 0, 3, 5, 0, {".....#", "...##.", ".##...", "#....."}, 6},
+        {"vertical, pen 3", 3, 0, 2, 0, 2, 1, {".###..", ".###..", ".###..", "......"}, 1},
+        {"3 units span 6 pixels", 1, 3, 1, 0, 1, 3, {"..#...", "..#...", "..#...", "..#..."}, 1},
+        {"leftwards", 1, 0, 4, 0, 0, 2, {"....#.", "..##..", "##....", "......"}, 5},
+        {"upwards", 1, 0, 0, 3, 5, 0, {".....#", "...##.", ".##...", "#....."}, 6},
         {"diagonal, pen 3", 3, 0, 1, 0, 3, 2, {"####..", "#####.", ".####.", "..###."}, 3},
         {"off the left edge", 5, 0, -3, 0, -3, 3, {"......", "......", "......", "......"}, 0},
         {"off the top edge", 5, 0, 0, -3, 5, -3, {"......", "......", "......", "......"}, 0},
