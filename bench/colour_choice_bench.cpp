@@ -33,7 +33,7 @@ BOOL CALLBACK FindColourDialog(HWND window, LPARAM param) {
 }
 
 HWND ColourDialogOf(const Program& program) {
-    std::pair<DWORD, HWND> search{program.Id(), nullptr};
+    std::pair<DWORD, HWND> search{program.process.dwProcessId, nullptr};
     ::EnumWindows(FindColourDialog, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
@@ -42,7 +42,7 @@ HWND ColourDialogOf(const Program& program) {
 
 int main() {
     try {
-        Program program;
+        const Program program;
         HWND picture = program.Control("ActivePic");
         std::vector<double> toDialog, toClosed, toRepaint;
         for (int i = 0; i < kChoices; ++i) {
@@ -80,7 +80,7 @@ int main() {
         std::printf("colour choice: OK to dialog closed, median %.1f ms\n", Median(toClosed));
         std::printf("colour choice: dialog closed to repainted preview on screen, median %.1f ms\n",
                     Median(toRepaint));
-        ::PostMessageW(program.Main(), WM_CLOSE, 0, 0);
+        ::PostMessageW(program.main, WM_CLOSE, 0, 0);
         program.ExitCode();
     } catch (const std::exception& e) {
         std::printf("failed: %s\n", e.what());

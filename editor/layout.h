@@ -40,7 +40,7 @@ struct ControlDesign {
     std::string_view name;  // control arrays: "lbl(0)" .. "lbl(4)"
     ControlKind kind;
     std::u16string_view caption;
-    int left, top, width, height;  // a Line runs from (left, top) to (left + width, top + height)
+    int left, top, width, height;  // a Line runs across from (left, top) to (left + width, top)
     Color back, fore;              // a Line uses fore only
     FontDesign font;
     TextAlign align = TextAlign::Left;

@@ -4,27 +4,25 @@
 
 namespace quill::testing {
 
-// Passes every call to another store, but refuses one write: the n-th
-// SetValue after FailWrite(n) (1 = the next one) returns access denied.
+// Passes every call to another store but refuses one write: the n-th
+// SetValue after FailWrite(n) (1 = the next one) is denied.
 class FailingStore final : public RegistryStore {
   public:
     explicit FailingStore(RegistryStore& inner) : inner_(inner) {}
     void FailWrite(int n) { writesUntilFailure_ = n; }
 
-    std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
+    std::int32_t OpenKey(KeyHandle parent, std::string_view sub, std::uint32_t access,
                          KeyHandle& result) override {
-        return inner_.OpenKey(parent, subKey, access, result);
+        return inner_.OpenKey(parent, sub, access, result);
     }
-    std::int32_t QueryValue(KeyHandle key, std::string_view valueName, std::uint32_t& type,
+    std::int32_t QueryValue(KeyHandle key, std::string_view name, std::uint32_t& type,
                             std::uint8_t* data, std::uint32_t& length) override {
-        return inner_.QueryValue(key, valueName, type, data, length);
+        return inner_.QueryValue(key, name, type, data, length);
     }
-    std::int32_t SetValue(KeyHandle key, std::string_view valueName, std::uint32_t type,
+    std::int32_t SetValue(KeyHandle key, std::string_view name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t length) override {
-        if (writesUntilFailure_ > 0 && --writesUntilFailure_ == 0) {
-            return kErrorAccessDenied;
-        }
-        return inner_.SetValue(key, valueName, type, data, length);
+        return --writesUntilFailure_ == 0 ? kErrorAccessDenied
+                                          : inner_.SetValue(key, name, type, data, length);
     }
     void CloseKey(KeyHandle key) override { inner_.CloseKey(key); }
 

@@ -4,10 +4,9 @@
 
 namespace quill::testing {
 
-// Stands in for the ANSI code page natively: the Latin-1 characters, which
-// Windows-1252 shares, are their own byte; anything else becomes '?'.
-class Latin1Codec final : public AnsiCodec {
-  public:
+// Stands in for the ANSI code page natively: a Latin-1 character, which
+// Windows-1252 shares, is its own byte; anything else becomes '?'.
+struct Latin1Codec final : AnsiCodec {
     std::string ToAnsi(std::u16string_view text) const override {
         std::string out;
         for (const char16_t c : text) {

@@ -15,11 +15,9 @@ Image Capture(HWND window) {
     }
     const win32::WindowDc shown(own ? window : nullptr);
     Image image{area.right - area.left, area.bottom - area.top, {}};
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            image.pixels.push_back(
-                static_cast<Color>(::GetPixel(shown.get(), area.left + x, area.top + y)));
-        }
+    for (int i = 0; i < image.width * image.height; ++i) {
+        image.pixels.push_back(static_cast<Color>(
+            ::GetPixel(shown.get(), area.left + i % image.width, area.top + i / image.width)));
     }
     return image;
 }

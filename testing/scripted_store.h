@@ -8,12 +8,11 @@
 
 namespace quill::testing {
 
-// A store whose keys (all but those named "Absent") hold at most one value,
-// that behaves as the registry does where the program relies on it (a
-// missing value: status 2 and type 0; a short buffer: 234 and the size
-// needed) and as a test tells it to: refusing opens or writes, or reporting
-// something else after a query. It counts its handles and keeps what was
-// written.
+// A store whose keys (all but those named "Absent") hold at most one value.
+// It behaves as the registry does where the program relies on it (a missing
+// value: 2 and type 0; a short buffer: 234 and the size needed), and as a
+// test tells it to: refusing opens or writes, or reporting something else
+// after a query. It counts its handles and keeps what was written.
 struct ScriptedStore final : RegistryStore {
     std::int32_t OpenKey(KeyHandle, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override {
@@ -28,11 +27,10 @@ struct ScriptedStore final : RegistryStore {
     }
     std::int32_t QueryValue(KeyHandle, std::string_view, std::uint32_t& type, std::uint8_t* data,
                             std::uint32_t& length) override {
-        std::int32_t status = value ? kErrorSuccess : kErrorFileNotFound;
+        const bool fits = value && length >= value->second.size();
+        std::int32_t status = !value ? kErrorFileNotFound : fits ? kErrorSuccess : kErrorMoreData;
         type = value ? value->first : kRegNone;
-        if (value && length < value->second.size()) {
-            status = kErrorMoreData;
-        } else if (value) {
+        if (fits) {
             std::copy(value->second.begin(), value->second.end(), data);
         }
         length = value ? static_cast<std::uint32_t>(value->second.size()) : length;
@@ -41,17 +39,14 @@ struct ScriptedStore final : RegistryStore {
     }
     std::int32_t SetValue(KeyHandle, std::string_view, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t length) override {
-        if (refuseWrites) {
-            return kErrorAccessDenied;
-        }
-        value = {type, ByteArray(data, data + length)};
+        value = std::pair(type, ByteArray(data, data + length));
         nulAfter = type == kRegSz && data[length] == 0;
-        return kErrorSuccess;
+        return refuseWrites ? kErrorAccessDenied : kErrorSuccess;
     }
     void CloseKey(KeyHandle) override { ++closed; }
 
     std::optional<std::pair<std::uint32_t, ByteArray>> value;  // its type and bytes
-    std::uint32_t deniedRights = 0;  // an open that asks any of these fails
+    std::uint32_t deniedRights = 0;                            // an open asking any of these fails
     bool refuseWrites = false;
     std::function<void(int n, std::int32_t& status, std::uint32_t& length)> afterQuery =
         [](int, std::int32_t&, std::uint32_t&) {};

@@ -1,8 +1,7 @@
 #pragma once
 
-// The real registry of the test prefix, for tests under Wine: a key seeded
-// with exactly some values, and everything a key holds read back. Values are
-// written and read in their ANSI forms, as the program writes them.
+// The test prefix's real registry: a key seeded with exactly some values,
+// and everything a key holds read back, in the ANSI forms the program uses.
 
 #include <windows.h>
 
@@ -30,9 +29,20 @@ inline RegValue Binary(std::vector<std::uint8_t> bytes) {
     return {REG_BINARY, std::move(bytes)};
 }
 
-// Deletes the key with everything below it and writes exactly these values.
-void SeedKey(const wchar_t* key, const KeyValues& values);
-// Every value of the key; empty when there is no such key.
+// Deletes the key and writes exactly these values into it.
+inline void SeedKey(const wchar_t* key, const KeyValues& values) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
+    HKEY made = nullptr;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &made, nullptr);
+    for (const auto& [name, value] : values) {
+        const std::string ansiName(name.begin(), name.end());
+        ::RegSetValueExA(made, ansiName.c_str(), 0, value.type, value.data.data(),
+                         static_cast<DWORD>(value.data.size()));
+    }
+    ::RegCloseKey(made);
+}
+
+// Every value of the key; none when there is no such key.
 KeyValues Snapshot(const wchar_t* key);
 
 }  // namespace quill::testing

@@ -11,11 +11,9 @@ namespace quill::win32 {
 RECT PixelRectOf(const ControlDesign& design, int dpi) {
     const int left = TwipsToPixels(design.left, dpi);
     const int top = TwipsToPixels(design.top, dpi);
-    if (design.kind == ControlKind::Line) {
+    if (design.kind == ControlKind::Line) {  // horizontal, one pixel thick at 96 DPI
         const int thickness = std::max(1, dpi / USER_DEFAULT_SCREEN_DPI);
-        const int right = TwipsToPixels(design.left + design.width, dpi);
-        const int bottom = TwipsToPixels(design.top + design.height, dpi);
-        return {left, top, std::max(right, left + thickness), std::max(bottom, top + thickness)};
+        return {left, top, TwipsToPixels(design.left + design.width, dpi), top + thickness};
     }
     return {left, top, left + TwipsToPixels(design.width, dpi),
             top + TwipsToPixels(design.height, dpi)};

@@ -37,7 +37,7 @@ struct CreateContext {
 };
 
 // A control's pixel rectangle at a DPI: position and size from the design's
-// twips. A line is as thin as one pixel at 96 DPI, scaled.
+// twips. A line is horizontal and as thin as one pixel at 96 DPI, scaled.
 RECT PixelRectOf(const ControlDesign& design, int dpi);
 
 // One control of the window: its design row and the child window that

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
 
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -14,17 +13,16 @@ namespace {
 
 int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM faces) {
     const std::wstring_view face(font->lfFaceName);
-    if (!face.empty() && face.front() != L'@') {
+    if (!face.starts_with(L'@')) {
         reinterpret_cast<std::vector<std::u16string>*>(faces)->push_back(FromWide(face));
     }
     return 1;
 }
 
-bool ComesBefore(const std::u16string& a, const std::u16string& b) {
-    const std::wstring wa = ToWide(a), wb = ToWide(b);
-    const int order =
-        ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), -1, wb.c_str(), -1);
-    return order == CSTR_EQUAL ? a < b : order == CSTR_LESS_THAN;
+// Two face names as the platform compares names: ignoring case.
+int Compare(const std::u16string& a, const std::u16string& b) {
+    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, ToWide(a).c_str(), -1,
+                            ToWide(b).c_str(), -1);
 }
 
 }  // namespace
@@ -35,8 +33,11 @@ std::vector<std::u16string> ListScreenFonts() {
     any.lfCharSet = DEFAULT_CHARSET;
     WindowDc screen(nullptr);
     ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
-    std::sort(faces.begin(), faces.end(), ComesBefore);
-    faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
+    std::sort(faces.begin(), faces.end(),
+              [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_LESS_THAN; });
+    faces.erase(std::unique(faces.begin(), faces.end(),
+                            [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_EQUAL; }),
+                faces.end());
     return faces;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The real program, started in a process of its own and its window found by
-// its caption; ended if it still runs when the test is done with it.
+// The real program in a process of its own, its window found by its class and
+// caption; ended if it still runs when the test is done with it.
 
 #include <windows.h>
 
@@ -13,18 +13,16 @@
 
 namespace quill::testing {
 
-using namespace std::chrono_literals;
-
-// Polls until `ready` holds; false when the time is up.
+// Polls until `ready` holds, for ten seconds at most.
 template <typename Ready>
-bool WaitUntil(Ready&& ready, std::chrono::milliseconds timeout = 10s) {
-    for (const auto deadline = std::chrono::steady_clock::now() + timeout; !ready();) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
+bool WaitUntil(Ready&& ready) {
+    for (int tries = 0; tries < 1000;
+         ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        if (ready()) {
+            return true;
         }
-        std::this_thread::sleep_for(10ms);
     }
-    return true;
+    return false;
 }
 
 // The program's file as Wine names it: its drive Z: is "/".
@@ -36,43 +34,32 @@ inline std::wstring ProgramPath() {
     return path;
 }
 
-class Program {
-  public:
+struct Program {
     Program() {
         std::wstring line = L"\"" + ProgramPath() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &process_);
+                         &startup, &process);
         WaitUntil(
-            [&] {
-                main_ = ::FindWindowW(L"QuillmarForm", L"Registry editor for Quillmar");
-                return ::IsWindowVisible(main_);
-            },
-            20s);
+            [&] { return ::IsWindowVisible(main = ::FindWindowW(L"QuillmarForm", nullptr)); });
     }
     ~Program() {
-        ::TerminateProcess(process_.hProcess, 99);
-        ::CloseHandle(process_.hThread);
-        ::CloseHandle(process_.hProcess);
+        ::TerminateProcess(process.hProcess, 99);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
     }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    HWND Main() const { return main_; }
-    HWND Control(std::string_view name) const { return ::GetDlgItem(main_, ControlIdOf(name)); }
-    DWORD Id() const { return process_.dwProcessId; }
-    // Waits for the program to end; its exit code, or STILL_ACTIVE.
+    HWND Control(std::string_view name) const { return ::GetDlgItem(main, ControlIdOf(name)); }
+    // Waits for the program to end: its exit code, or STILL_ACTIVE.
     DWORD ExitCode() const {
         DWORD code = STILL_ACTIVE;
-        ::WaitForSingleObject(process_.hProcess, 10000);
-        ::GetExitCodeProcess(process_.hProcess, &code);
+        ::WaitForSingleObject(process.hProcess, 10000);
+        ::GetExitCodeProcess(process.hProcess, &code);
         return code;
     }
 
-  private:
-    PROCESS_INFORMATION process_{};
-    HWND main_ = nullptr;
+    PROCESS_INFORMATION process{};
+    HWND main = nullptr;
 };
 
 }  // namespace quill::testing

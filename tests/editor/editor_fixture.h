@@ -2,8 +2,8 @@
 
 // The editor over the real Windows toolkit and Wine's real registry, in this
 // process, driven as a user would drive it: clicks and list choices sent to
-// its controls, the modal dialogs answered from another thread, and what it
-// shows read back through the toolkit and from its windows.
+// its controls, its modal dialogs answered, and what it shows read back
+// through the toolkit and from its windows.
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_
 
 class EditorTest : public ::testing::Test {
   protected:
-    // Tahoma captions, 8 points, bold; Tahoma menus; the default colours.
+    // The default colours; Tahoma captions of 8 points, bold; Tahoma menus.
     EditorTest() {
         SeedScheme(kDefaultColours, MakeRecord(245, 188, u"Tahoma"),
                    MakeRecord(244, 144, u"Tahoma"));
@@ -67,6 +67,15 @@ class EditorTest : public ::testing::Test {
         ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf(combo), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(Hwnd(combo)));
     }
+    void Type(std::string_view combo, const wchar_t* text) {
+        ::SendMessageW(Hwnd(combo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    void SetBoxes(const std::vector<int>& states) {
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            toolkit_.CheckBoxNamed(std::vector{"ckPoint8", "ckPoint9", "ckPoint10"}[i])
+                .SetValue(states[i]);
+        }
+    }
 
     Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
     Color Back(std::string_view name) { return L(name).BackColor(); }
@@ -78,6 +87,23 @@ class EditorTest : public ::testing::Test {
     FontAttributes PreviewFont(std::string_view pic) { return toolkit_.PictureNamed(pic).Font(); }
     bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }
 
+    // The swatches hold these colours, by the value names they are stored under.
+    void ExpectSwatches(const SwatchTexts& colours) {
+        // clang-format off
+        const std::pair<const wchar_t*, const char*> swatches[] = {
+            {L"MenuBar", "MenuBarColor"},       {L"MenuHilight", "MenuHighlightColor"},
+            {L"Menu", "MenuColor"},             {L"MenuText", "MenuTextColor"},
+            {L"ActiveTitle", "ActiveTitleBar"}, {L"GradientActiveTitle", "GradientActiveTitlebar"},
+            {L"TitleText", "ActiveTitle"},      {L"InactiveTitle", "InactiveTitlebar"},
+            {L"InactiveTitleText", "InactiveTitle"}, {L"GradientInactiveTitle", "GradientInactiveTitlebar"}};
+        // clang-format on
+        for (const auto& [value, swatch] : swatches) {
+            const std::string& text = colours.at(value);
+            EXPECT_EQ(Back(swatch), ParseColorText(std::u16string(text.begin(), text.end())))
+                << swatch;
+        }
+    }
+
     // The menu imitation shows the menu swatches' colours and one face.
     void ExpectMenuInStep() {
         const Color text = Back("MenuTextColor");
@@ -88,31 +114,36 @@ class EditorTest : public ::testing::Test {
             {"Label6", "MenuColor", text},
             {"Label7", "MenuColor", text}};
         for (const auto& [label, swatch, fore] : labels) {
-            EXPECT_EQ(Back(label), Back(swatch)) << label;
-            EXPECT_EQ(L(label).ForeColor(), fore) << label;
-            EXPECT_EQ(L(label).FontName(), L("MenuBar").FontName()) << label;
+            EXPECT_EQ(std::tuple(Back(label), L(label).ForeColor(), L(label).FontName()),
+                      std::tuple(Back(swatch), fore, L("MenuBar").FontName()))
+                << label;
         }
     }
 
-    // A preview as it shows: the gradient between two plain colours, pixel
-    // for pixel where no caption reaches (the right half), and caption glyphs
-    // in the text colour on the left.
-    void ExpectPreview(std::string_view pic, Color start, Color end, Color text) {
-        // Shown afresh from the retained image: a closed dialog may have covered it.
-        ::RedrawWindow(Hwnd(pic), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const Image shown = Capture(Hwnd(pic));
-        PixelSurface reference(shown.width, shown.height, 0);
-        PaintGradient(reference, SplitColor(start), SplitColor(end));
-        int wrong = 0, glyphs = 0;
-        for (int y = 0; y < shown.height; ++y) {
-            for (int x = 0; x < shown.width; ++x) {
-                const bool left = x < shown.width / 2;
-                wrong += !left && shown.At(x, y) != reference.Pixel(x, y);
-                glyphs += left && shown.At(x, y) == text && reference.Pixel(x, y) != text;
+    // Each preview as it shows: the gradient between its swatches' colours,
+    // pixel for pixel where no caption reaches (the right half), and caption
+    // glyphs in its text swatch's colour on the left.
+    void ExpectPreviews() {
+        const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
+            {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
+            {"InactivePic", "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"}};
+        for (const auto& [pic, start, end, text] : previews) {
+            // Shown afresh from the retained image: a closed dialog may have covered it.
+            ::RedrawWindow(Hwnd(pic), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            const Image shown = Capture(Hwnd(pic));
+            PixelSurface reference(shown.width, shown.height, 0);
+            PaintGradient(reference, SplitColor(Back(start)), SplitColor(Back(end)));
+            int wrong = 0, glyphs = 0;
+            for (int i = 0; i < shown.width * shown.height; ++i) {
+                const int x = i % shown.width, y = i / shown.width;
+                const bool left = x < shown.width / 2,
+                           gradient = shown.At(x, y) == reference.Pixel(x, y);
+                wrong += !left && !gradient;
+                glyphs += left && !gradient && shown.At(x, y) == Back(text);
             }
+            EXPECT_EQ(wrong, 0) << pic;
+            EXPECT_GT(glyphs, 10) << pic << ": no caption in the text colour";
         }
-        EXPECT_EQ(wrong, 0) << pic;
-        EXPECT_GT(glyphs, 10) << pic << ": no caption in the text colour";
     }
 
     DialogAnswerer dialogs_;

@@ -3,56 +3,29 @@
 namespace quill::testing {
 namespace {
 
-class XpDefaultTest : public EditorTest {
-  protected:
-    XpDefaultTest() {
-        SeedScheme({{L"MenuBar", "1 2 3"}, {L"InactiveTitleText", "4 5 6"}},
-                   MakeRecord(244, 144, u"Arial"), MakeRecord(244, 144, u"Arial"));
-    }
-
-    void ExpectDefaults() {
-        EXPECT_EQ(Text("fontCmb"), u"Tahoma");
-        EXPECT_EQ(Text("menuCmb"), u"Tahoma");
-        EXPECT_EQ(State("ckBold"), kChecked);
-        EXPECT_EQ(PointBoxes(), (std::vector<int>{0, 0, 1}));
-        const std::pair<const char*, Color> swatches[] = {{"MenuBarColor", 14215660},
-                                                          {"MenuHighlightColor", 12937777},
-                                                          {"MenuColor", 13163476},
-                                                          {"MenuTextColor", 0},
-                                                          {"ActiveTitleBar", 6956042},
-                                                          {"GradientActiveTitlebar", 15780518},
-                                                          {"ActiveTitle", 16777215},
-                                                          {"InactiveTitlebar", 8421504},
-                                                          {"GradientInactiveTitlebar", 12632256},
-                                                          {"InactiveTitle", 13160660}};
-        for (const auto& [name, colour] : swatches) {
-            EXPECT_EQ(Back(name), colour) << name;
-        }
-        for (auto pic : {"ActivePic", "InactivePic"}) {
-            EXPECT_EQ(PreviewFont(pic), (FontAttributes{u"Tahoma", 10, true})) << pic;
-        }
-        ExpectPreview("ActivePic", 6956042, 15780518, kWhite);
-        ExpectPreview("InactivePic", 8421504, 12632256, 13160660);
-        ExpectMenuInStep();
-        EXPECT_EQ(L("Label6").FontName(), u"Tahoma");
-        EXPECT_TRUE(ApplyFlag());
-    }
-};
-
-TEST_F(XpDefaultTest, PutsEveryControlBackWithoutWriting) {
+TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
+    SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(244, 144, u"Arial"),
+               MakeRecord(244, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();
-    Press("Command1");
-    ExpectDefaults();
-    // Again, on the defaults: the same, still with the apply flag.
-    Press("Command1");
-    ExpectDefaults();
-    // Cancel then closes without writing.
+    for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
+        Press("Command1");
+        EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")),
+                  std::pair(std::u16string(u"Tahoma"), std::u16string(u"Tahoma")));
+        EXPECT_EQ(State("ckBold"), kChecked);
+        EXPECT_EQ(PointBoxes(), (std::vector<int>{0, 0, 1}));
+        EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 10, true}));
+        EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 10, true}));
+        EXPECT_EQ(L("Label6").FontName(), u"Tahoma");
+        ExpectSwatches(kDefaultColours);
+        ExpectMenuInStep();
+        ExpectPreviews();
+        EXPECT_TRUE(ApplyFlag());
+    }
     Press("Command2");
     EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
-    EXPECT_EQ(Snapshot(kColorsKey), colours);
-    EXPECT_EQ(Snapshot(kMetricsKey), metrics);
+    EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Any record decoded, and any record patched with any face name, size choice
-// and weight: a patch keeps the record's length and every byte outside the
-// fields it owns, reads back as what was written, and a refused patch changes
-// nothing.
+// Any record decoded, and patched with any face name, size and weight: a
+// patch keeps the record's length and every byte outside its fields, reads
+// back as written, and a refused one changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,75 +9,40 @@
 #include "appearance/font_record.h"
 #include "tests/fuzz/fuzz_check.h"
 
-namespace {
-
-bool OwnedByCaptionPatch(std::size_t i) {
-    return i == 0 || i == 16 || i == 17 || i >= 28;
-}
-
-std::u16string WithoutNuls(std::u16string text) {
-    std::erase(text, u'\0');
-    return text;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
     }
-    const int sizeChoice = data[0] % 4;
+    const std::optional<int> points =
+        data[0] % 4 == 0 ? std::nullopt : std::optional(7 + data[0] % 4);
     const bool bold = (data[1] & 1) != 0;
-    const std::size_t faceUnits = std::min<std::size_t>(data[2], (size - 3) / 2);
     std::u16string face;
-    for (std::size_t i = 0; i < faceUnits; ++i) {
-        face.push_back(static_cast<char16_t>(data[3 + 2 * i] | (data[4 + 2 * i] << 8)));
+    for (std::size_t i = 3; i + 1 < size && face.size() < data[2]; i += 2) {
+        face.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
     }
-    const quill::FontRecord original(data + 3 + 2 * faceUnits, data + size);
-
-    // Decoding never fails, whatever the bytes.
+    const quill::FontRecord original(data + 3 + 2 * face.size(), data + size);
+    const int decoded = quill::DecodePointSize(original);
+    FUZZ_CHECK(decoded == 8 || decoded == 9 || decoded == 10);
     (void)quill::DecodeFaceName(original);
-    (void)quill::DecodeBold(original);
-    const int points = quill::DecodePointSize(original);
-    FUZZ_CHECK(points == 8 || points == 9 || points == 10);
 
-    const std::optional<int> pointSize =
-        sizeChoice == 0 ? std::nullopt : std::optional<int>(7 + sizeChoice);
-    quill::FontRecord caption = original;
-    const auto captionResult = quill::PatchCaptionRecord(caption, pointSize, bold, face);
-    FUZZ_CHECK(caption.size() == original.size());
-    if (captionResult != quill::PatchResult::Ok) {
-        FUZZ_CHECK(caption == original);
-    } else {
-        for (std::size_t i = 0; i < caption.size(); ++i) {
-            FUZZ_CHECK(OwnedByCaptionPatch(i) || caption[i] == original[i]);
-        }
+    quill::FontRecord caption = original, menu = original;
+    const bool patched =
+        quill::PatchCaptionRecord(caption, points, bold, face) == quill::PatchResult::Ok;
+    FUZZ_CHECK(quill::PatchMenuRecord(menu, face) == quill::PatchResult::Ok ? patched : !patched);
+    FUZZ_CHECK(caption.size() == original.size() && menu.size() == original.size());
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        const bool captionField = i == 0 || i == 16 || i == 17 || i >= quill::kFaceNameOffset;
+        FUZZ_CHECK(caption[i] == original[i] || (patched && captionField));
+        FUZZ_CHECK(menu[i] == original[i] || (patched && i >= quill::kFaceNameOffset));
+    }
+    if (patched) {
         FUZZ_CHECK(quill::DecodeBold(caption) == bold);
-        if (pointSize) {
-            FUZZ_CHECK(quill::DecodePointSize(caption) == *pointSize);
-        } else {
-            FUZZ_CHECK(caption[0] == original[0]);
-        }
-        const std::size_t room = caption.size() > quill::kFaceNameOffset
-                                     ? (caption.size() - quill::kFaceNameOffset) / 2
-                                     : 0;
-        const std::u16string written = face.substr(0, std::min(room, face.size()));
-        FUZZ_CHECK(quill::DecodeFaceName(caption) == WithoutNuls(written));
-
-        // Patching again with the same settings gives the same bytes.
-        quill::FontRecord again = caption;
-        quill::PatchCaptionRecord(again, pointSize, bold, face);
-        FUZZ_CHECK(again == caption);
-    }
-
-    quill::FontRecord menu = original;
-    const auto menuResult = quill::PatchMenuRecord(menu, face);
-    FUZZ_CHECK(menu.size() == original.size());
-    for (std::size_t i = 0; i < menu.size() && i < quill::kFaceNameOffset; ++i) {
-        FUZZ_CHECK(menu[i] == original[i]);
-    }
-    if (menuResult != quill::PatchResult::Ok) {
-        FUZZ_CHECK(menu == original);
+        FUZZ_CHECK(quill::DecodePointSize(caption) == points.value_or(decoded));
+        std::u16string written = face.substr(
+            0, (original.size() - std::min(original.size(), quill::kFaceNameOffset)) / 2);
+        std::erase(written, u'\0');
+        FUZZ_CHECK(quill::DecodeFaceName(caption) == written &&
+                   quill::DecodeFaceName(menu) == written);
     }
     return 0;
 }
