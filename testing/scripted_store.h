@@ -8,11 +8,13 @@
 
 namespace quill::testing {
 
-// A store whose keys (all but those named "Absent") hold at most one value.
-// It behaves as the registry does where the program relies on it (a missing
-// value: 2 and type 0; a short buffer: 234 and the size needed), and as a
-// test tells it to: refusing opens or writes, or reporting something else
-// after a query. It counts its handles and keeps what was written.
+// A store whose keys hold one value at most, whatever its name; a key or
+// value named "Absent..." is not there. It behaves as the registry does
+// where the program relies on it (the store contract shows the registry
+// does the same): a missing value gives 2 and type 0, a short buffer 234 and
+// the size needed, a string's terminator is counted when a NUL follows it.
+// And as a test tells it to: it refuses opens or writes, or reports
+// something else after a query. It counts its handles.
 struct ScriptedStore final : RegistryStore {
     std::int32_t OpenKey(KeyHandle, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override {
@@ -25,22 +27,24 @@ struct ScriptedStore final : RegistryStore {
         result = ++opened;
         return kErrorSuccess;
     }
-    std::int32_t QueryValue(KeyHandle, std::string_view, std::uint32_t& type, std::uint8_t* data,
-                            std::uint32_t& length) override {
-        const bool fits = value && length >= value->second.size();
-        std::int32_t status = !value ? kErrorFileNotFound : fits ? kErrorSuccess : kErrorMoreData;
-        type = value ? value->first : kRegNone;
+    std::int32_t QueryValue(KeyHandle, std::string_view name, std::uint32_t& type,
+                            std::uint8_t* data, std::uint32_t& length) override {
+        const bool there = value && !name.starts_with("Absent");
+        const bool fits = there && length >= value->second.size();
+        std::int32_t status = !there ? kErrorFileNotFound : fits ? kErrorSuccess : kErrorMoreData;
+        type = there ? value->first : kRegNone;
         if (fits) {
             std::copy(value->second.begin(), value->second.end(), data);
         }
-        length = value ? static_cast<std::uint32_t>(value->second.size()) : length;
+        length = there ? static_cast<std::uint32_t>(value->second.size()) : length;
         afterQuery(++queries, status, length);
         return status;
     }
     std::int32_t SetValue(KeyHandle, std::string_view, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t length) override {
-        value = std::pair(type, ByteArray(data, data + length));
-        nulAfter = type == kRegSz && data[length] == 0;
+        const bool nulAfter =
+            type == kRegSz && length > 0 && data[length] == 0 && data[length - 1] != 0;
+        value = std::pair(type, ByteArray(data, data + length + (nulAfter ? 1 : 0)));
         return refuseWrites ? kErrorAccessDenied : kErrorSuccess;
     }
     void CloseKey(KeyHandle) override { ++closed; }
@@ -50,7 +54,6 @@ struct ScriptedStore final : RegistryStore {
     bool refuseWrites = false;
     std::function<void(int n, std::int32_t& status, std::uint32_t& length)> afterQuery =
         [](int, std::int32_t&, std::uint32_t&) {};
-    bool nulAfter = false;  // a NUL followed the text last written, in memory
     int opened = 0, closed = 0, queries = 0;
 };
 

@@ -46,16 +46,13 @@ TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
 // In a fresh process after Program.* and a restart of the Wine server, as
 // after a new sign-in: the desktop uses what the program wrote.
 TEST(DesktopAfterApply, UsesTheDefaultScheme) {
-    // clang-format off
     const std::pair<const wchar_t*, int> colours[] = {
-        {L"ActiveTitle", COLOR_ACTIVECAPTION},     {L"GradientActiveTitle", COLOR_GRADIENTACTIVECAPTION},
-        {L"TitleText", COLOR_CAPTIONTEXT},         {L"InactiveTitle", COLOR_INACTIVECAPTION},
+        {L"ActiveTitle", COLOR_ACTIVECAPTION},
         {L"InactiveTitleText", COLOR_INACTIVECAPTIONTEXT},
-        {L"GradientInactiveTitle", COLOR_GRADIENTINACTIVECAPTION},
-        {L"Menu", COLOR_MENU},                     {L"MenuBar", COLOR_MENUBAR},
-        {L"MenuHilight", COLOR_MENUHILIGHT},       {L"MenuText", COLOR_MENUTEXT},
-        {L"ButtonFace", COLOR_BTNFACE},            {L"Hilight", COLOR_HIGHLIGHT}};
-    // clang-format on
+        {L"Menu", COLOR_MENU},
+        {L"MenuHilight", COLOR_MENUHILIGHT},
+        {L"ButtonFace", COLOR_BTNFACE},
+        {L"Hilight", COLOR_HIGHLIGHT}};
     KeyValues written;  // each name's last write
     for (const Write& write : AppliedScheme(kDefaultColours, {}, {})) {
         written[write.name] = write.value;
@@ -88,9 +85,9 @@ TEST(DesktopAfterApply, UsesTheDefaultScheme) {
 
 TEST(Release, TheVersionResourceIsTheProjectVersion) {
     DWORD ignored = 0;
-    std::vector<std::byte> info(::GetFileVersionInfoSizeW(ProgramPath().c_str(), &ignored));
+    std::vector<std::byte> info(::GetFileVersionInfoSizeW(kProgramPath, &ignored));
     ASSERT_FALSE(info.empty());
-    ::GetFileVersionInfoW(ProgramPath().c_str(), 0, static_cast<DWORD>(info.size()), info.data());
+    ::GetFileVersionInfoW(kProgramPath, 0, static_cast<DWORD>(info.size()), info.data());
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));

@@ -1,42 +1,35 @@
 #pragma once
 
-// The real program in a process of its own, its window found by its class and
-// caption; ended if it still runs when the test is done with it.
+// The real program in a process of its own, its window found by its class;
+// ended if it still runs when the test is done with it.
 
 #include <windows.h>
 
 #include <chrono>
-#include <string>
 #include <thread>
 
 #include "editor/layout.h"
 
 namespace quill::testing {
 
+// The program's file, on the drive Z: that Wine gives the whole file system.
+inline constexpr const wchar_t* kProgramPath = L"Z:" QUILL_PROGRAM_PATH;
+
 // Polls until `ready` holds, for ten seconds at most.
 template <typename Ready>
 bool WaitUntil(Ready&& ready) {
-    for (int tries = 0; tries < 1000;
+    for (int tries = 0; !ready();
          ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
-        if (ready()) {
-            return true;
+        if (tries == 1000) {
+            return false;
         }
     }
-    return false;
-}
-
-// The program's file as Wine names it: its drive Z: is "/".
-inline std::wstring ProgramPath() {
-    std::wstring path = L"Z:";
-    for (const char c : std::string_view(QUILL_PROGRAM_PATH)) {
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    }
-    return path;
+    return true;
 }
 
 struct Program {
     Program() {
-        std::wstring line = L"\"" + ProgramPath() + L"\"";
+        std::wstring line = std::wstring(L"\"") + kProgramPath + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

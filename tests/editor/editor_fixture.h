@@ -70,11 +70,10 @@ class EditorTest : public ::testing::Test {
     void Type(std::string_view combo, const wchar_t* text) {
         ::SendMessageW(Hwnd(combo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
-    void SetBoxes(const std::vector<int>& states) {
-        for (std::size_t i = 0; i < states.size(); ++i) {
-            toolkit_.CheckBoxNamed(std::vector{"ckPoint8", "ckPoint9", "ckPoint10"}[i])
-                .SetValue(states[i]);
-        }
+    void SetBoxes(const std::vector<int>& states) {  // the point-size boxes, 8 to 10
+        toolkit_.CheckBoxNamed("ckPoint8").SetValue(states[0]);
+        toolkit_.CheckBoxNamed("ckPoint9").SetValue(states[1]);
+        toolkit_.CheckBoxNamed("ckPoint10").SetValue(states[2]);
     }
 
     Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
@@ -107,12 +106,11 @@ class EditorTest : public ::testing::Test {
     // The menu imitation shows the menu swatches' colours and one face.
     void ExpectMenuInStep() {
         const Color text = Back("MenuTextColor");
+        // clang-format off
         const std::tuple<const char*, const char*, Color> labels[] = {
-            {"MenuBar", "MenuBarColor", text},
-            {"MenuHilight", "MenuHighlightColor", kWhite},
-            {"Menu", "MenuHighlightColor", kWhite},
-            {"Label6", "MenuColor", text},
-            {"Label7", "MenuColor", text}};
+            {"MenuBar", "MenuBarColor", text}, {"MenuHilight", "MenuHighlightColor", kWhite},
+            {"Menu", "MenuHighlightColor", kWhite}, {"Label6", "MenuColor", text}, {"Label7", "MenuColor", text}};
+        // clang-format on
         for (const auto& [label, swatch, fore] : labels) {
             EXPECT_EQ(std::tuple(Back(label), L(label).ForeColor(), L(label).FontName()),
                       std::tuple(Back(swatch), fore, L("MenuBar").FontName()))
