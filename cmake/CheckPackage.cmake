@@ -1,6 +1,11 @@
 # Makes the release zip with cpack and checks what it holds: the program, the
-# README and the licence, in a folder named after the version.
-# Run as: cmake -DBUILD_DIR=... -DVERSION=... -P CheckPackage.cmake
+# README and the licence, in a folder named after the version; and that the
+# program's version resource names that version too.
+# Run as: cmake -DBUILD_DIR=... -DVERSION=... -DPROGRAM=... -P CheckPackage.cmake
+file(STRINGS "${PROGRAM}" versions ENCODING UTF-16LE REGEX "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+if(NOT versions STREQUAL "${VERSION};${VERSION}")
+  message(FATAL_ERROR "the version resource gives '${versions}', not ${VERSION} twice")
+endif()
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
                 WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE status OUTPUT_VARIABLE out
                 ERROR_VARIABLE out)

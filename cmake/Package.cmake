@@ -13,6 +13,7 @@ if(TARGET quillmar-appearance)
 
   add_test(NAME release_package
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
+                   -DPROGRAM=$<TARGET_FILE:quillmar-appearance>
                    -DCMAKE_CPACK_COMMAND=${CMAKE_CPACK_COMMAND}
                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckPackage.cmake)
 endif()

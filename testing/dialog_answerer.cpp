@@ -9,21 +9,12 @@ DialogAnswerer* g_answerer = nullptr;
 // of its custom-colour section.
 constexpr int kColourFields[] = {706, 707, 708};
 constexpr int kCustomSection = 712;
+constexpr int kMessageText = 0xFFFF;  // a message box's text
 
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
     ::GetWindowTextW(window, text, 512);
     return text;
-}
-
-BOOL CALLBACK ReadMessageBoxChild(HWND child, LPARAM param) {
-    auto& seen = *reinterpret_cast<DialogAnswerer::Dialog*>(param);
-    wchar_t kind[16] = {};
-    ::GetClassNameW(child, kind, 16);
-    seen.buttons += _wcsicmp(kind, L"Button") == 0 ? 1 : 0;
-    seen.text =
-        _wcsicmp(kind, L"Static") == 0 && !TextOf(child).empty() ? TextOf(child) : seen.text;
-    return TRUE;
 }
 
 }  // namespace
@@ -51,7 +42,10 @@ void DialogAnswerer::Answer(HWND dialog) {
     seen.title = TextOf(dialog);
     int button = IDOK;
     if (::GetDlgItem(dialog, kColourFields[0]) == nullptr) {
-        ::EnumChildWindows(dialog, ReadMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
+        seen.text = TextOf(::GetDlgItem(dialog, kMessageText));
+        for (int id = IDOK; id <= IDNO; ++id) {
+            seen.buttons += ::GetDlgItem(dialog, id) != nullptr ? 1 : 0;
+        }
     } else {
         for (int i = 0; i < 3; ++i) {
             seen.initial +=

@@ -15,11 +15,8 @@ struct Latin1Codec final : AnsiCodec {
         return out;
     }
     std::u16string FromAnsi(std::string_view text) const override {
-        std::u16string out;
-        for (const unsigned char c : text) {
-            out.push_back(c);
-        }
-        return out;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+        return {bytes, bytes + text.size()};
     }
 };
 

@@ -1,9 +1,9 @@
 #include "testing/process_census.h"
 
+#include <windows.h>
 #include <winternl.h>
 
 #include <cstdint>
-#include <vector>
 
 namespace quill::testing {
 namespace {
@@ -18,35 +18,28 @@ struct GdiHandleEntry {
     std::uint64_t userPointer;
 };
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM param) {
-    auto& [processId, count] = *reinterpret_cast<std::pair<DWORD, long>*>(param);
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
-    count += owner == processId ? 1 : 0;
-    if (owner == processId) {
-        ::EnumChildWindows(window, CountWindow, param);
-    }
+    *reinterpret_cast<long*>(count) += owner == ::GetCurrentProcessId() ? 1 : 0;
     return TRUE;
 }
 
 }  // namespace
 
-Census TakeCensus(HANDLE process, DWORD processId) {
+Census TakeCensus() {
+    // The table's address sits at 0x94 in the 32-bit PEB.
     PROCESS_BASIC_INFORMATION basic{};
-    std::uint32_t table = 0;  // the table's address, in the 32-bit PEB at 0x94
-    std::vector<GdiHandleEntry> entries(0x10000);
-    ::NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr);
-    ::ReadProcessMemory(process, reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress) + 0x94,
-                        &table, sizeof table, nullptr);
-    ::ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(table)),
-                        entries.data(), entries.size() * sizeof(GdiHandleEntry), nullptr);
+    ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &basic,
+                                sizeof basic, nullptr);
+    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
+    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + 0x94);
     Census census;
-    for (const GdiHandleEntry& entry : entries) {
-        census.gdiObjects += entry.type != 0 ? 1 : 0;
+    for (int i = 0; i < 0x10000; ++i) {
+        census.gdiObjects += table[i].type != 0 ? 1 : 0;
     }
-    std::pair<DWORD, long> windows{processId, 0};
-    ::EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
-    census.windows = windows.second;
+    ::EnumChildWindows(::GetDesktopWindow(), CountWindow,
+                       reinterpret_cast<LPARAM>(&census.windows));
     return census;
 }
 

@@ -25,6 +25,10 @@ using KeyValues = std::map<std::wstring, RegValue>;  // by value name
 inline RegValue Sz(const std::string& text) {  // with its terminator, as stored
     return {REG_SZ, std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1)};
 }
+inline RegValue Sz(COLORREF colour) {  // as colour text
+    return Sz(std::to_string(GetRValue(colour)) + " " + std::to_string(GetGValue(colour)) + " " +
+              std::to_string(GetBValue(colour)));
+}
 inline RegValue Binary(std::vector<std::uint8_t> bytes) {
     return {REG_BINARY, std::move(bytes)};
 }

@@ -1,62 +1,28 @@
-#include <map>
-
 #include "tests/editor/editor_fixture.h"
 
 namespace quill::testing {
 namespace {
 
-// Each swatch, and what takes the colour chosen for it: a control's back
-// colour by its name, its text colour by "name.fore".
-using SwatchCase = std::pair<const char*, std::vector<std::string>>;
-const SwatchCase kSwatches[] = {
-    {"ActiveTitleBar", {"ActiveTitleBar"}},
-    {"GradientActiveTitlebar", {"GradientActiveTitlebar"}},
-    {"ActiveTitle", {"ActiveTitle", "ActivePic.fore"}},
-    {"InactiveTitlebar", {"InactiveTitlebar"}},
-    {"GradientInactiveTitlebar", {"GradientInactiveTitlebar"}},
-    {"InactiveTitle", {"InactiveTitle", "InactivePic.fore"}},
-    {"MenuBarColor", {"MenuBarColor", "MenuBar"}},
-    {"MenuColor", {"MenuColor", "Label6", "Label7"}},
-    {"MenuHighlightColor", {"MenuHighlightColor", "MenuHilight", "Menu"}},
-    {"MenuTextColor", {"MenuTextColor", "MenuBar.fore", "Label6.fore", "Label7.fore"}},
-};
-
-class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<SwatchCase> {
-  protected:
-    std::map<std::string, Color> Colours() {  // every colour the window shows
-        std::map<std::string, Color> colours{
-            {"ActivePic.fore", toolkit_.PictureNamed("ActivePic").ForeColor()},
-            {"InactivePic.fore", toolkit_.PictureNamed("InactivePic").ForeColor()}};
-        for (const auto& [swatch, ignored] : kSwatches) {
-            colours[swatch] = Back(swatch);
-        }
-        for (auto label : {"MenuBar", "MenuHilight", "Label6", "Menu", "Label7"}) {
-            colours[label] = Back(label);
-            colours[label + std::string(".fore")] = L(label).ForeColor();
-        }
-        return colours;
-    }
-};
+// Which control takes a colour chosen for a swatch is shown by the menu
+// imitation and the previews keeping in step with the swatches.
+class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatShowsIt) {
-    const auto& [swatch, takers] = GetParam();
+    const char* swatch = GetParam();
     Start();
-    auto expected = Colours();
     const Color initial = Back(swatch);
     Click(swatch);  // no colour queued: cancelled
-    EXPECT_EQ(Colours(), expected);
+    ExpectSwatches(kDefaultColours);
     EXPECT_FALSE(ApplyFlag());
 
-    const Color chosen = Rgb(200, 40, 10);  // Wine's dialog hands it back unchanged
-    for (const auto& taker : takers) {
-        expected[taker] = chosen;
-    }
-    dialogs_.Confirm(chosen);
+    dialogs_.Confirm(Rgb(200, 40, 10));  // Wine's dialog hands it back unchanged
     Click(swatch);
-    EXPECT_EQ(Colours(), expected);
-    EXPECT_TRUE(ApplyFlag());
+    SwatchTexts expected = kDefaultColours;
+    expected[kSwatchValues.at(swatch)] = "200 40 10";
+    ExpectSwatches(expected);
     ExpectMenuInStep();
     ExpectPreviews();
+    EXPECT_TRUE(ApplyFlag());
     // Each time the dialog opened on the swatch's colour, with the custom colours shown.
     ASSERT_EQ(dialogs_.Answered().size(), 2u);
     for (const auto& dialog : dialogs_.Answered()) {
@@ -64,14 +30,23 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest, ::testing::ValuesIn(kSwatches),
-                         [](const auto& info) { return std::string(info.param.first); });
+INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest,
+                         ::testing::Values("ActiveTitleBar", "GradientActiveTitlebar",
+                                           "ActiveTitle", "InactiveTitlebar",
+                                           "GradientInactiveTitlebar", "InactiveTitle",
+                                           "MenuBarColor", "MenuColor", "MenuHighlightColor",
+                                           "MenuTextColor"),
+                         [](const auto& info) { return std::string(info.param); });
 
-TEST_F(EditorTest, TheDialogOpensOnTheColourASystemReferenceShows) {
+// A swatch left holding a system colour reference: unreadable colour texts.
+TEST_F(EditorTest, ASystemColourReferenceIsShownToTheDialogAndWrittenAsTheColourItIs) {
     SeedScheme({}, {}, {});
     Start();
     Click("ActiveTitleBar");
     EXPECT_EQ(dialogs_.Answered().at(0).initial, static_cast<Color>(::GetSysColor(COLOR_WINDOW)));
+    Click("ckBold");
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kColorsKey).at(L"ActiveTitle"), Sz(::GetSysColor(COLOR_WINDOW)));
 }
 
 }  // namespace

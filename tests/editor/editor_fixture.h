@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,16 @@ inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_
     SeedKey(kColorsKey, values);
     SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)}, {L"MenuFont", Binary(menu)}});
 }
+
+// Each colour swatch and the value name its colour is stored under.
+// clang-format off
+inline const std::map<std::string, std::wstring> kSwatchValues{
+    {"MenuBarColor", L"MenuBar"},       {"MenuHighlightColor", L"MenuHilight"},
+    {"MenuColor", L"Menu"},             {"MenuTextColor", L"MenuText"},
+    {"ActiveTitleBar", L"ActiveTitle"}, {"GradientActiveTitlebar", L"GradientActiveTitle"},
+    {"ActiveTitle", L"TitleText"},      {"InactiveTitlebar", L"InactiveTitle"},
+    {"InactiveTitle", L"InactiveTitleText"}, {"GradientInactiveTitlebar", L"GradientInactiveTitle"}};
+// clang-format on
 
 class EditorTest : public ::testing::Test {
   protected:
@@ -88,15 +99,7 @@ class EditorTest : public ::testing::Test {
 
     // The swatches hold these colours, by the value names they are stored under.
     void ExpectSwatches(const SwatchTexts& colours) {
-        // clang-format off
-        const std::pair<const wchar_t*, const char*> swatches[] = {
-            {L"MenuBar", "MenuBarColor"},       {L"MenuHilight", "MenuHighlightColor"},
-            {L"Menu", "MenuColor"},             {L"MenuText", "MenuTextColor"},
-            {L"ActiveTitle", "ActiveTitleBar"}, {L"GradientActiveTitle", "GradientActiveTitlebar"},
-            {L"TitleText", "ActiveTitle"},      {L"InactiveTitle", "InactiveTitlebar"},
-            {L"InactiveTitleText", "InactiveTitle"}, {L"GradientInactiveTitle", "GradientInactiveTitlebar"}};
-        // clang-format on
-        for (const auto& [value, swatch] : swatches) {
+        for (const auto& [swatch, value] : kSwatchValues) {
             const std::string& text = colours.at(value);
             EXPECT_EQ(Back(swatch), ParseColorText(std::u16string(text.begin(), text.end())))
                 << swatch;

