@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <optional>
+#include <tuple>
 
 #include "ports/registry_store.h"
 #include "store/variant.h"
@@ -37,7 +37,9 @@ struct ScriptedStore final : RegistryStore {
             std::copy(value->second.begin(), value->second.end(), data);
         }
         length = there ? static_cast<std::uint32_t>(value->second.size()) : length;
-        afterQuery(++queries, status, length);
+        if (++queries == change.query) {
+            std::tie(status, length) = std::pair(change.status, change.length);
+        }
         return status;
     }
     std::int32_t SetValue(KeyHandle, std::string_view, std::uint32_t type, const std::uint8_t* data,
@@ -52,8 +54,11 @@ struct ScriptedStore final : RegistryStore {
     std::optional<std::pair<std::uint32_t, ByteArray>> value;  // its type and bytes
     std::uint32_t deniedRights = 0;                            // an open asking any of these fails
     bool refuseWrites = false;
-    std::function<void(int n, std::int32_t& status, std::uint32_t& length)> afterQuery =
-        [](int, std::int32_t&, std::uint32_t&) {};
+    struct {
+        int query = 0;  // the n-th query reports this status and length instead
+        std::int32_t status = 0;
+        std::uint32_t length = 0;
+    } change;
     int opened = 0, closed = 0, queries = 0;
 };
 

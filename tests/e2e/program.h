@@ -12,24 +12,22 @@
 
 namespace quill::testing {
 
-// The program's file, on the drive Z: that Wine gives the whole file system.
-inline constexpr const wchar_t* kProgramPath = L"Z:" QUILL_PROGRAM_PATH;
-
 // Polls until `ready` holds, for ten seconds at most.
 template <typename Ready>
 bool WaitUntil(Ready&& ready) {
-    for (int tries = 0; !ready();
+    for (int tries = 0; tries < 1000;
          ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
-        if (tries == 1000) {
-            return false;
+        if (ready()) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 struct Program {
     Program() {
-        std::wstring line = std::wstring(L"\"") + kProgramPath + L"\"";
+        // The program's file, on the drive Z: that Wine gives the whole file system.
+        std::wstring line = L"\"Z:" QUILL_PROGRAM_PATH L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

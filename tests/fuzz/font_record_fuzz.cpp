@@ -9,6 +9,8 @@
 #include "appearance/font_record.h"
 #include "tests/fuzz/fuzz_check.h"
 
+using namespace quill;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
@@ -20,29 +22,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 3; i + 1 < size && face.size() < data[2]; i += 2) {
         face.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
     }
-    const quill::FontRecord original(data + 3 + 2 * face.size(), data + size);
-    const int decoded = quill::DecodePointSize(original);
-    FUZZ_CHECK(decoded == 8 || decoded == 9 || decoded == 10);
-    (void)quill::DecodeFaceName(original);
+    const FontRecord original(data + 3 + 2 * face.size(), data + size);
+    const int decoded = DecodePointSize(original);
+    FUZZ_CHECK(decoded >= 8 && decoded <= 10);
+    (void)DecodeFaceName(original);
 
-    quill::FontRecord caption = original, menu = original;
-    const bool patched =
-        quill::PatchCaptionRecord(caption, points, bold, face) == quill::PatchResult::Ok;
-    FUZZ_CHECK(quill::PatchMenuRecord(menu, face) == quill::PatchResult::Ok ? patched : !patched);
+    FontRecord caption = original, menu = original;
+    const bool patched = PatchCaptionRecord(caption, points, bold, face) == PatchResult::Ok;
+    FUZZ_CHECK((PatchMenuRecord(menu, face) == PatchResult::Ok) == patched);
     FUZZ_CHECK(caption.size() == original.size() && menu.size() == original.size());
     for (std::size_t i = 0; i < original.size(); ++i) {
-        const bool captionField = i == 0 || i == 16 || i == 17 || i >= quill::kFaceNameOffset;
+        const bool name = i >= kFaceNameOffset, captionField = name || i == 0 || i == 16 || i == 17;
         FUZZ_CHECK(caption[i] == original[i] || (patched && captionField));
-        FUZZ_CHECK(menu[i] == original[i] || (patched && i >= quill::kFaceNameOffset));
+        FUZZ_CHECK(menu[i] == original[i] || (patched && name));
     }
     if (patched) {
-        FUZZ_CHECK(quill::DecodeBold(caption) == bold);
-        FUZZ_CHECK(quill::DecodePointSize(caption) == points.value_or(decoded));
-        std::u16string written = face.substr(
-            0, (original.size() - std::min(original.size(), quill::kFaceNameOffset)) / 2);
+        std::u16string written =
+            face.substr(0, (original.size() - std::min(original.size(), kFaceNameOffset)) / 2);
         std::erase(written, u'\0');
-        FUZZ_CHECK(quill::DecodeFaceName(caption) == written &&
-                   quill::DecodeFaceName(menu) == written);
+        FUZZ_CHECK(DecodeBold(caption) == bold &&
+                   DecodePointSize(caption) == points.value_or(decoded));
+        FUZZ_CHECK(DecodeFaceName(caption) == written && DecodeFaceName(menu) == written);
     }
     return 0;
 }

@@ -11,38 +11,36 @@
 #include "testing/scripted_store.h"
 #include "tests/fuzz/fuzz_check.h"
 
+using namespace quill;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
     }
     const std::uint32_t type = data[0] % 12;
-    // The rest of the input, or that stretched past the first 1024-byte buffer.
-    quill::ByteArray stored;
+    ByteArray stored;  // the rest of the input, or that stretched past the first buffer
     for (std::size_t r = 0; r <= (data[1] % 4) * (data[2] % 8); ++r) {
         stored.insert(stored.end(), data + 3, data + size);
     }
-    quill::testing::ScriptedStore store;
+    testing::ScriptedStore store;
     store.value = std::pair(type, stored);
-    const quill::testing::Latin1Codec codec;
     try {
-        const quill::Variant value = quill::RegistryAccess(store, codec)
-                                         .GetRegistryValue(u"Key", u"Value", std::int32_t{7})
-                                         .value;
-        const bool text =
-            type == quill::kRegSz || type == quill::kRegExpandSz || type == quill::kRegMultiSz;
-        if (text) {
+        const Variant value =
+            RegistryAccess(store, testing::Latin1Codec()).GetRegistryValue(u"Key", u"V").value;
+        if (type == kRegSz || type == kRegExpandSz || type == kRegMultiSz) {
             // All but the one or two bytes taken for the terminator.
-            const std::size_t terminator = type == quill::kRegMultiSz ? 2 : 1;
-            const auto& read = std::get<std::u16string>(value);
-            FUZZ_CHECK(read.size() + std::min(terminator, stored.size()) == stored.size());
-        } else if (type == quill::kRegBinary) {
-            FUZZ_CHECK(std::get<quill::ByteArray>(value) == stored);
+            const std::size_t terminator = type == kRegMultiSz ? 2 : 1;
+            FUZZ_CHECK(std::get<std::u16string>(value).size() +
+                           std::min(terminator, stored.size()) ==
+                       stored.size());
         } else {
-            FUZZ_CHECK(type == quill::kRegDword && std::holds_alternative<std::int32_t>(value));
+            FUZZ_CHECK(type == kRegBinary
+                           ? std::get<ByteArray>(value) == stored
+                           : type == kRegDword && std::holds_alternative<std::int32_t>(value));
         }
-    } catch (const quill::AppError& error) {
-        FUZZ_CHECK(error.Number() == quill::kUnsupportedValueType);
-        FUZZ_CHECK(type == 0 || type == 5 || type == 6 || type >= 8);
+    } catch (const AppError& error) {
+        FUZZ_CHECK(error.Number() == kUnsupportedValueType &&
+                   (type == 0 || type == 5 || type == 6 || type >= 8));
     }
     FUZZ_CHECK(store.closed == store.opened);
     return 0;

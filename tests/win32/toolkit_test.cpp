@@ -9,14 +9,15 @@
 #include <algorithm>
 #include <cstring>
 
-#include "testing/dialog_answerer.h"
+#include "tests/editor/editor_fixture.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace quill::win32 {
 namespace {
 
-class ToolkitTest : public ::testing::Test, EventSink {
+// The editor's fixture without the editor: the toolkit's events are noted.
+class ToolkitTest : public testing::EditorTest, EventSink {
   protected:
     ToolkitTest() {
         toolkit_.SetEventSink(this);
@@ -27,16 +28,9 @@ class ToolkitTest : public ::testing::Test, EventSink {
         log_.push_back(std::string(control) + ":" + std::to_string(static_cast<int>(event)));
         reaction_(control);
     }
-    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    void Click(std::string_view name) {
-        ::SendMessageW(Hwnd(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        ::SendMessageW(Hwnd(name), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    }
 
-    testing::DialogAnswerer dialogs_;
     std::vector<std::string> log_;
     std::function<void(std::string_view)> reaction_ = [](std::string_view) {};
-    Toolkit toolkit_;
 };
 
 TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
@@ -126,17 +120,6 @@ TEST_F(ToolkitTest, AnErrorLeavingAHandlerIsShownOnceAndEndsTheProgram) {
     ASSERT_EQ(dialogs_.Answered().size(), 1u);
     EXPECT_EQ(dialogs_.Answered()[0].text, L"Error 1001: Unsupported value type");
     EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
-}
-
-TEST_F(ToolkitTest, AfterUnloadNoEventArrivesAndAQuitEndsTheLoop) {
-    toolkit_.Unload();
-    Click("MenuColor");
-    toolkit_.CheckBoxNamed("ckBold").SetValue(kChecked);
-    EXPECT_TRUE(log_.empty());
-    EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
-    Toolkit other;
-    ::PostQuitMessage(0);
-    EXPECT_EQ(other.RunMessageLoop(), 0);
 }
 
 TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) {

@@ -1,0 +1,145 @@
+// Editing through the window: colours chosen in the colour dialog, faces
+// chosen or typed, the size and weight boxes, the default scheme, Cancel.
+
+#include "tests/editor/editor_fixture.h"
+
+namespace quill::testing {
+namespace {
+
+// Which control takes a colour chosen for a swatch is shown by the menu
+// imitation and the previews keeping in step with the swatches.
+class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatShowsIt) {
+    const char* swatch = GetParam();
+    Start();
+    const Color initial = Back(swatch);
+    Click(swatch);  // no colour queued: cancelled
+    ExpectSwatches(kDefaultColours);
+    EXPECT_FALSE(ApplyFlag());
+
+    dialogs_.Confirm(Rgb(200, 40, 10));  // Wine's dialog hands it back unchanged
+    Click(swatch);
+    SwatchTexts expected = kDefaultColours;
+    expected[kSwatchValues.at(swatch)] = "200 40 10";
+    ExpectSwatches(expected);
+    ExpectMenuInStep();
+    ExpectPreviews();
+    EXPECT_TRUE(ApplyFlag());
+    // Each time the dialog opened on the swatch's colour, with the custom colours shown.
+    ASSERT_EQ(dialogs_.Answered().size(), 2u);
+    for (const auto& dialog : dialogs_.Answered()) {
+        EXPECT_EQ(std::pair(dialog.initial, dialog.customColours), std::pair(initial, true));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest,
+                         ::testing::Values("ActiveTitleBar", "GradientActiveTitlebar",
+                                           "ActiveTitle", "InactiveTitlebar",
+                                           "GradientInactiveTitlebar", "InactiveTitle",
+                                           "MenuBarColor", "MenuColor", "MenuHighlightColor",
+                                           "MenuTextColor"),
+                         [](const auto& info) { return std::string(info.param); });
+
+// A swatch left holding a system colour reference: unreadable colour texts.
+TEST_F(EditorTest, ASystemColourReferenceIsShownToTheDialogAndWrittenAsTheColourItIs) {
+    SeedScheme({}, {}, {});
+    Start();
+    Click("ActiveTitleBar");
+    EXPECT_EQ(dialogs_.Answered().at(0).initial, static_cast<Color>(::GetSysColor(COLOR_WINDOW)));
+    Click("ckBold");
+    Press("btnApply");
+    EXPECT_EQ(Snapshot(kColorsKey).at(L"ActiveTitle"), Sz(::GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnly) {
+    Start();
+    const std::u16string face = toolkit_.ComboBoxNamed("fontCmb").List(1);
+    Choose("fontCmb", 1);
+    EXPECT_EQ(Text("fontCmb"), face);
+    EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{face, 8, true}));
+    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{face, 8, true}));
+    EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
+    EXPECT_TRUE(ApplyFlag());
+    Choose("menuCmb", 2);
+    EXPECT_EQ(L("MenuBar").FontName(), toolkit_.ComboBoxNamed("menuCmb").List(2));
+    ExpectMenuInStep();
+    EXPECT_EQ(PreviewFont("ActivePic").face, face);
+}
+
+TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
+    Start();
+    Type("fontCmb", L"Typed");
+    Type("menuCmb", L"Typed");
+    EXPECT_EQ(std::pair(PreviewFont("ActivePic").face, L("Menu").FontName()),
+              std::pair(std::u16string(u"Tahoma"), std::u16string(u"Tahoma")));
+    PressSpace("ckBold");  // the bold change runs, the point-size interlock does not
+    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 8, false}));
+    ExpectPreviews();
+    PressSpace("ckPoint10");
+    EXPECT_EQ(PointBoxes(), (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(PreviewFont("ActivePic").points, 8);
+    EXPECT_FALSE(ApplyFlag());
+    Click("ckBold", WM_LBUTTONDOWN, /*inside=*/false);  // any press sets the flag
+    EXPECT_EQ(State("ckBold"), kUnchecked);
+    EXPECT_TRUE(ApplyFlag());
+}
+
+// The point-size boxes before, the box and mouse button, the boxes after and
+// the previews' size.
+using InterlockCase =
+    std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
+class InterlockTest : public EditorTest, public ::testing::WithParamInterface<InterlockCase> {};
+
+TEST_P(InterlockTest, KeepsOneSizeChosen) {
+    const auto& [before, box, button, inside, after, points] = GetParam();
+    Start();
+    SetBoxes(before);
+    Click(box, button, inside);
+    EXPECT_EQ(PointBoxes(), after);
+    EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", points, true}));
+    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", points, true}));
+    EXPECT_TRUE(ApplyFlag());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
+    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    InterlockCase{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
+    InterlockCase{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
+    InterlockCase{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    InterlockCase{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
+    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
+    InterlockCase{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
+    InterlockCase{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
+// clang-format on
+
+TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
+    SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(244, 144, u"Arial"),
+               MakeRecord(244, 144, u"Arial"));
+    const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
+    Start();
+    for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
+        Press("Command1");
+        EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")),
+                  std::pair(std::u16string(u"Tahoma"), std::u16string(u"Tahoma")));
+        EXPECT_EQ(State("ckBold"), kChecked);
+        EXPECT_EQ(PointBoxes(), (std::vector<int>{0, 0, 1}));
+        EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 10, true}));
+        EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 10, true}));
+        EXPECT_EQ(L("Label6").FontName(), u"Tahoma");
+        ExpectSwatches(kDefaultColours);
+        ExpectMenuInStep();
+        ExpectPreviews();
+        EXPECT_TRUE(ApplyFlag());
+    }
+    Press("Command2");
+    EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
+    toolkit_.CheckBoxNamed("ckBold").SetValue(kUnchecked);  // no event arrives any more
+    EXPECT_TRUE(PreviewFont("ActivePic").bold);
+    EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
+    EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
+}
+
+}  // namespace
+}  // namespace quill::testing
