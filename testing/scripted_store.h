@@ -37,8 +37,8 @@ struct ScriptedStore final : RegistryStore {
             std::copy(value->second.begin(), value->second.end(), data);
         }
         length = there ? static_cast<std::uint32_t>(value->second.size()) : length;
-        if (++queries == change.query) {
-            std::tie(status, length) = std::pair(change.status, change.length);
+        if (++queries == std::get<0>(change)) {
+            std::tie(std::ignore, status, length) = change;
         }
         return status;
     }
@@ -54,11 +54,7 @@ struct ScriptedStore final : RegistryStore {
     std::optional<std::pair<std::uint32_t, ByteArray>> value;  // its type and bytes
     std::uint32_t deniedRights = 0;                            // an open asking any of these fails
     bool refuseWrites = false;
-    struct {
-        int query = 0;  // the n-th query reports this status and length instead
-        std::int32_t status = 0;
-        std::uint32_t length = 0;
-    } change;
+    std::tuple<int, std::int32_t, std::uint32_t> change;  // the n-th query reports these instead
     int opened = 0, closed = 0, queries = 0;
 };
 

@@ -26,15 +26,18 @@
 
 namespace quill::testing {
 
-// Seeds both keys afresh: the colours by value name and the two font records.
+// Seeds both keys afresh: the colours by value name, the two font records,
+// and one value of each key that the program does not write.
 inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
                        const std::vector<std::uint8_t>& menu) {
-    KeyValues values;
+    KeyValues values{{L"ButtonText", Sz("4 5 6")}};  // not the program's to write
     for (const auto& [name, text] : colours) {
         values[name] = Sz(text);
     }
     SeedKey(kColorsKey, values);
-    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)}, {L"MenuFont", Binary(menu)}});
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)},
+                          {L"MenuFont", Binary(menu)},
+                          {L"IconSpacing", Sz("-1125")}});
 }
 
 // Each colour swatch and the value name its colour is stored under.
