@@ -35,9 +35,10 @@ std::vector<std::u16string> ListScreenFonts() {
     ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
     std::sort(faces.begin(), faces.end(),
               [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_LESS_THAN; });
-    faces.erase(std::unique(faces.begin(), faces.end(),
-                            [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_EQUAL; }),
-                faces.end());
+    faces.erase(
+        std::unique(faces.begin(), faces.end(),
+                    [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_EQUAL; }),
+        faces.end());
     return faces;
 }
 
@@ -64,11 +65,8 @@ Color WindowsDesktop::SysColor(int index) const {
 FontRecord WindowsDesktop::CurrentFontRecord(FontRole role) const {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        // Systems before Vista know the structure without its last field.
-        metrics.cbSize = sizeof(metrics) - sizeof(metrics.iPaddedBorderWidth);
-        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
+    // Should the query fail, the record is all zeros: a font with no face.
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
     const LOGFONTW& font = role == FontRole::Caption ? metrics.lfCaptionFont : metrics.lfMenuFont;
     static_assert(sizeof(LOGFONTW) == kFontRecordSize);
     FontRecord record(kFontRecordSize);
