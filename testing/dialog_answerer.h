@@ -17,8 +17,7 @@ namespace quill::testing {
 class DialogAnswerer {
   public:
     struct Dialog {
-        std::wstring title;
-        std::wstring text;           // a message box's text
+        std::wstring title, text;    // a message box's text
         int buttons = 0;             // a message box's buttons
         Color initial = 0;           // the colour the colour dialog opened on
         bool customColours = false;  // whether it opened with them shown

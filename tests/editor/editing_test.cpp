@@ -8,10 +8,10 @@ namespace {
 
 // Which control takes a colour chosen for a swatch is shown by the menu
 // imitation and the previews keeping in step with the swatches.
-class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<const char*> {};
+class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<SwatchValue> {};
 
 TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatShowsIt) {
-    const char* swatch = GetParam();
+    const auto& [swatch, value] = GetParam();
     Start();
     const Color initial = Back(swatch);
     Click(swatch);  // no colour queued: cancelled
@@ -21,7 +21,7 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
     dialogs_.Confirm(Rgb(200, 40, 10));  // Wine's dialog hands it back unchanged
     Click(swatch);
     SwatchTexts expected = kDefaultColours;
-    expected[kSwatchValues.at(swatch)] = "200 40 10";
+    expected[value] = "200 40 10";
     ExpectSwatches(expected);
     ExpectMenuInStep();
     ExpectPreviews();
@@ -33,13 +33,8 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest,
-                         ::testing::Values("ActiveTitleBar", "GradientActiveTitlebar",
-                                           "ActiveTitle", "InactiveTitlebar",
-                                           "GradientInactiveTitlebar", "InactiveTitle",
-                                           "MenuBarColor", "MenuColor", "MenuHighlightColor",
-                                           "MenuTextColor"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest, ::testing::ValuesIn(kSwatchValues),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 // A swatch left holding a system colour reference: unreadable colour texts.
 TEST_F(EditorTest, ASystemColourReferenceIsShownToTheDialogAndWrittenAsTheColourItIs) {

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -22,7 +21,6 @@
 #include "testing/screen.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
-#include "win32/registry_store.h"
 
 namespace quill::testing {
 
@@ -41,8 +39,9 @@ inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_
 }
 
 // Each colour swatch and the value name its colour is stored under.
+using SwatchValue = std::pair<std::string_view, const wchar_t*>;
 // clang-format off
-inline const std::map<std::string, std::wstring> kSwatchValues{
+inline constexpr SwatchValue kSwatchValues[] = {
     {"MenuBarColor", L"MenuBar"},       {"MenuHighlightColor", L"MenuHilight"},
     {"MenuColor", L"Menu"},             {"MenuTextColor", L"MenuText"},
     {"ActiveTitleBar", L"ActiveTitle"}, {"GradientActiveTitlebar", L"GradientActiveTitle"},
@@ -152,8 +151,7 @@ class EditorTest : public ::testing::Test {
 
     DialogAnswerer dialogs_;
     win32::Toolkit toolkit_;
-    win32::RegistryStore registry_;
-    FailingStore store_{registry_};
+    FailingStore store_;  // the registry
     win32::AnsiCodec codec_;
     std::optional<Form1> form_;
 };
