@@ -24,8 +24,8 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
         {244, 144, 9, false}, {243, 188, 10, true}, {245, 188, 8, true},
         {13, 144, 9, false},  {0, 88, 9, false},    {246, 189, 9, false}};
     for (const auto& [byte0, byte16, points, bold] : cases) {
-        EXPECT_EQ(DecodePointSize(MakeRecord(byte0, byte16, u"")), points) << int(byte0);
-        EXPECT_EQ(DecodeBold(MakeRecord(byte0, byte16, u"")), bold) << int(byte16);
+        const FontRecord record = MakeRecord(byte0, byte16, u"");
+        EXPECT_EQ(std::pair(DecodePointSize(record), DecodeBold(record)), std::pair(points, bold));
     }
     // Every NUL goes: the leftovers of a longer name stay.
     EXPECT_EQ(DecodeFaceName(MakeRecord(0, 0, std::u16string_view(u"Tahoma\0Bold", 11))),
@@ -43,11 +43,10 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
 
 TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLength) {
     const FontRecord original = PatternRecord();
+    // clang-format off
     const std::tuple<std::optional<int>, bool, int, int> caption[] = {
-        {8, true, 245, 188},
-        {9, false, 244, 144},
-        {10, true, 243, 188},
-        {std::nullopt, false, 100, 144}};
+        {8, true, 245, 188}, {9, false, 244, 144}, {10, true, 243, 188}, {std::nullopt, false, 100, 144}};
+    // clang-format on
     for (const auto& [points, bold, byte0, byte16] : caption) {
         FontRecord record = original;
         // The name comes from a longer text: only its own units are written.
@@ -79,10 +78,10 @@ TEST(FontRecordPatch, RefusalsLeaveTheRecordUntouched) {
         {17, u"Arial", PatchResult::RecordTooShort}};
     for (const auto& [size, face, expected] : cases) {
         FontRecord caption = PatternRecord(size), menu = PatternRecord(size);
-        EXPECT_EQ(PatchCaptionRecord(caption, 8, true, face), expected) << size;
-        EXPECT_EQ(PatchMenuRecord(menu, face), expected) << size;
-        EXPECT_EQ(caption, PatternRecord(size));
-        EXPECT_EQ(menu, PatternRecord(size));
+        EXPECT_EQ(
+            std::pair(PatchCaptionRecord(caption, 8, true, face), PatchMenuRecord(menu, face)),
+            std::pair(expected, expected));
+        EXPECT_EQ(std::pair(caption, menu), std::pair(PatternRecord(size), PatternRecord(size)));
     }
     FontRecord record = PatternRecord();  // 31 units still leave the terminator room
     ASSERT_EQ(PatchMenuRecord(record, std::u16string(31, u'x')), PatchResult::Ok);

@@ -31,7 +31,7 @@ TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
     EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
+TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported) {
     // A colour that is no colour text keeps the swatch's creation colour; a
     // font record that cannot be used gives way to the desktop's own font; a
     // long one is read whole.
@@ -61,7 +61,9 @@ TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
 
-    // Eighteen bytes hold the size and the weight: 9 points, not bold.
+    // Eighteen bytes hold the size and the weight: 9 points, not bold. A
+    // Colors key that cannot be opened is reported once for each colour.
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
     SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 244))}});
     win32::Toolkit toolkit;
     std::optional<Form1> form;
@@ -69,18 +71,12 @@ TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneQuietly) {
     const FontAttributes font = toolkit.PictureNamed("InactivePic").Font();
     EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint9").Value(), font.points, font.bold),
               std::tuple(kChecked, 9.f, false));
-}
-
-TEST_F(StartupTest, AColorsKeyThatCannotBeOpenedIsReportedOncePerColour) {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
-    Start();
+    EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground);
     ASSERT_EQ(dialogs_.Answered().size(), 10u);
     for (const auto& box : dialogs_.Answered()) {
         EXPECT_EQ(std::tuple(box.title, box.text, box.buttons),
                   std::tuple(L"Registry editor for Quillmar"s, L"ERROR in Open RegKey"s, 1));
     }
-    EXPECT_EQ(Back("ActiveTitleBar"), kSysWindowBackground);
-    ExpectMenuInStep();
 }
 
 }  // namespace

@@ -56,13 +56,9 @@ std::vector<std::string> Picture(const PixelSurface& surface) {
 }
 
 TEST(ScaledSurface, LinesCoverTheirPenSquaresClippedToTheSurface) {
-    struct Case {
-        const char* what;
-        int pen;
-        float scaleWidth, x1, y1, x2, y2;
-        std::vector<std::string> picture;
-        int fills;
-    };
+    // clang-format off
+    struct Case { const char* what; int pen; float scaleWidth, x1, y1, x2, y2;
+                  std::vector<std::string> picture; int fills; };
     const Case cases[] = {
         {"vertical, pen 3", 3, 0, 2, 0, 2, 1, {".###..", ".###..", ".###..", "......"}, 1},
         {"3 units span 6 pixels", 1, 3, 1, 0, 1, 3, {"..#...", "..#...", "..#...", "..#..."}, 1},
@@ -71,8 +67,8 @@ TEST(ScaledSurface, LinesCoverTheirPenSquaresClippedToTheSurface) {
         {"diagonal, pen 3", 3, 0, 1, 0, 3, 2, {"####..", "#####.", ".####.", "..###."}, 3},
         {"off the left edge", 5, 0, -3, 0, -3, 3, {"......", "......", "......", "......"}, 0},
         {"off the top edge", 5, 0, 0, -3, 5, -3, {"......", "......", "......", "......"}, 0},
-        {"pen 0 is one pixel", 0, 0, 2, 1, 2, 1, {"......", "..#...", "......", "......"}, 1},
-    };
+        {"pen 0 is one pixel", 0, 0, 2, 1, 2, 1, {"......", "..#...", "......", "......"}, 1}};
+    // clang-format on
     for (const Case& c : cases) {
         PixelSurface surface(6, 4, 0);
         surface.SetDrawWidth(c.pen);
