@@ -55,11 +55,13 @@ void DialogAnswerer::Answer(HWND dialog) {
         // The dialog is not shown yet: the section's own style says.
         seen.customColours =
             (::GetWindowLongW(::GetDlgItem(dialog, kCustomSection), GWL_STYLE) & WS_VISIBLE) != 0;
-        button = colours_.empty() ? IDCANCEL : IDOK;
-        for (int i = 0; i < 3 && !colours_.empty(); ++i) {
-            ::SetDlgItemInt(dialog, kColourFields[i], (colours_.front() >> (8 * i)) & 0xFF, FALSE);
-        }
-        if (!colours_.empty()) {
+        if (colours_.empty()) {
+            button = IDCANCEL;
+        } else {
+            for (int i = 0; i < 3; ++i) {
+                ::SetDlgItemInt(dialog, kColourFields[i], (colours_.front() >> (8 * i)) & 0xFF,
+                                FALSE);
+            }
             colours_.pop_front();
         }
     }

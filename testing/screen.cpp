@@ -5,19 +5,13 @@
 namespace quill::testing {
 
 Image Capture(HWND window) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    const bool own = owner == ::GetCurrentProcessId();
     RECT area{};
     ::GetClientRect(window, &area);
-    if (!own) {  // Wine shows another process's window only on the screen
-        ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    }
-    const win32::WindowDc shown(own ? window : nullptr);
-    Image image{area.right - area.left, area.bottom - area.top, {}};
+    const win32::WindowDc shown(window);
+    Image image{area.right, area.bottom, {}};
     for (int i = 0; i < image.width * image.height; ++i) {
-        image.pixels.push_back(static_cast<Color>(
-            ::GetPixel(shown.get(), area.left + i % image.width, area.top + i / image.width)));
+        image.pixels.push_back(
+            static_cast<Color>(::GetPixel(shown.get(), i % image.width, i / image.width)));
     }
     return image;
 }

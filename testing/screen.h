@@ -8,9 +8,8 @@
 
 namespace quill::testing {
 
-// What a window shows in its client area, as colour integers row by row:
-// read through its own device context when it is this process's, from the
-// screen when it is another process's.
+// What a window of this process shows in its client area, as colour
+// integers row by row, read through its own device context.
 struct Image {
     int width = 0, height = 0;
     std::vector<Color> pixels;

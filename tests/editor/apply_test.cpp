@@ -43,7 +43,7 @@ class ApplyFailureTest : public ApplyTest, public ::testing::WithParamInterface<
 TEST_P(ApplyFailureTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
     StartAndEditFonts();
     store_.FailWrite(GetParam());
-    Press("btnApply");
+    PressKey(VK_RETURN);  // Enter presses Apply
     EXPECT_EQ(Stored(), After(std::min(GetParam() - 1, 42)));
     EXPECT_EQ(toolkit_.Caption(), GetParam() == 43 ? u"Yes!" : u"Failed!");
     EXPECT_TRUE(ApplyFlag());

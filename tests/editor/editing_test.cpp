@@ -128,7 +128,7 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
         ExpectPreviews();
         EXPECT_TRUE(ApplyFlag());
     }
-    Press("Command2");
+    PressKey(VK_ESCAPE);  // Escape presses Cancel
     EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
     toolkit_.CheckBoxNamed("ckBold").SetValue(kUnchecked);  // no event arrives any more
     EXPECT_TRUE(PreviewFont("ActivePic").bold);

@@ -75,6 +75,10 @@ class EditorTest : public ::testing::Test {
         ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
     }
     void Press(std::string_view button) { ::SendMessageW(Hwnd(button), BM_CLICK, 0, 0); }
+    void PressKey(WPARAM key) {  // as the dialog manager sees it, the focus on a check box
+        MSG message{Hwnd("ckBold"), WM_KEYDOWN, key, 0, 0, {}};
+        ::IsDialogMessageW(toolkit_.Handle(), &message);
+    }
     void Choose(std::string_view combo, int index) {
         ::SendMessageW(Hwnd(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf(combo), CBN_SELCHANGE),

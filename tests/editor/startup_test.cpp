@@ -20,6 +20,7 @@ TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
     ExpectSwatches(kDefaultColours);
     ExpectMenuInStep();
     ExpectPreviews();
+    PressKey(VK_RETURN);                         // Apply cannot be pressed yet: nothing is written
     for (auto combo : {"fontCmb", "menuCmb"}) {  // the screen's faces, in its order
         ComboBox& list = toolkit_.ComboBoxNamed(combo);
         ASSERT_EQ(list.ListCount(), toolkit_.Screen().FontCount()) << combo;
