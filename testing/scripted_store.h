@@ -9,12 +9,9 @@
 namespace quill::testing {
 
 // A store whose keys hold one value at most, whatever its name; a key or
-// value named "Absent..." is not there. It behaves as the registry does
-// where the program relies on it (the store contract shows the registry
-// does the same): a missing value gives 2 and type 0, a short buffer 234 and
-// the size needed, a string's terminator is counted when a NUL follows it.
-// And as a test tells it to: it refuses opens or writes, or reports
-// something else after a query. It counts its handles.
+// value named "Absent..." is not there. Where the program relies on it, it
+// behaves as the store contract shows the registry does. A test can make it
+// refuse opens or writes, or report otherwise after a query. It counts.
 struct ScriptedStore final : RegistryStore {
     std::int32_t OpenKey(KeyHandle, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override {

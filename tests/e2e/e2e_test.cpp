@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "testing/font_records.h"
-#include "testing/scheme_expectation.h"
+#include "testing/wine_registry.h"
 #include "tests/e2e/program.h"
 
 namespace quill::testing {
@@ -32,17 +32,13 @@ TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
 // writes, value by value, the editor's Apply tests show.
 TEST(DesktopAfterApply, UsesTheDefaultScheme) {
     // clang-format off
-    const std::pair<const wchar_t*, int> colours[] = {
-        {L"ActiveTitle", COLOR_ACTIVECAPTION}, {L"InactiveTitleText", COLOR_INACTIVECAPTIONTEXT},
-        {L"Menu", COLOR_MENU},                 {L"MenuHilight", COLOR_MENUHILIGHT},
-        {L"ButtonFace", COLOR_BTNFACE},        {L"Hilight", COLOR_HIGHLIGHT}};
+    const std::pair<int, const char*> colours[] = {
+        {COLOR_ACTIVECAPTION, "10 36 106"}, {COLOR_INACTIVECAPTIONTEXT, "212 208 200"},
+        {COLOR_MENU, "212 219 200"},        {COLOR_MENUHILIGHT, "49 106 197"},
+        {COLOR_BTNFACE, "212 208 200"},     {COLOR_HIGHLIGHT, "10 36 106"}};
     // clang-format on
-    KeyValues written;  // each name's last write
-    for (const Write& write : AppliedScheme(kDefaultColours, {}, {})) {
-        written[write.name] = write.value;
-    }
-    for (const auto& [name, index] : colours) {
-        EXPECT_EQ(Sz(::GetSysColor(index)), written.at(name)) << name;
+    for (const auto& [index, text] : colours) {
+        EXPECT_EQ(Sz(::GetSysColor(index)), Sz(text)) << index;
     }
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;

@@ -88,9 +88,9 @@ class EditorTest : public ::testing::Test {
         ::SendMessageW(Hwnd(combo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
     void SetBoxes(const std::vector<int>& states) {  // the point-size boxes, 8 to 10
-        toolkit_.CheckBoxNamed("ckPoint8").SetValue(states[0]);
-        toolkit_.CheckBoxNamed("ckPoint9").SetValue(states[1]);
-        toolkit_.CheckBoxNamed("ckPoint10").SetValue(states[2]);
+        for (int i = 0; i < 3; ++i) {
+            toolkit_.CheckBoxNamed("ckPoint" + std::to_string(8 + i)).SetValue(states[i]);
+        }
     }
 
     Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
