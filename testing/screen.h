@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "appearance/color_text.h"
+#include "win32/handles.h"
 
 namespace quill::testing {
 
@@ -15,6 +16,16 @@ struct Image {
     std::vector<Color> pixels;
     Color At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
-Image Capture(HWND window);
+inline Image Capture(HWND window) {
+    RECT area{};
+    ::GetClientRect(window, &area);
+    const win32::WindowDc shown(window);
+    Image image{area.right, area.bottom, {}};
+    for (int i = 0; i < image.width * image.height; ++i) {
+        image.pixels.push_back(
+            static_cast<Color>(::GetPixel(shown.get(), i % image.width, i / image.width)));
+    }
+    return image;
+}
 
 }  // namespace quill::testing

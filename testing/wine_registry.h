@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/handles.h"
+
 namespace quill::testing {
 
 inline constexpr const wchar_t* kColorsKey = L"Control Panel\\Colors";
@@ -38,15 +40,30 @@ inline void SeedKey(const wchar_t* key, const KeyValues& values) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
     HKEY made = nullptr;
     ::RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &made, nullptr);
+    const win32::UniqueHkey owned(made);
     for (const auto& [name, value] : values) {
         const std::string ansiName(name.begin(), name.end());
         ::RegSetValueExA(made, ansiName.c_str(), 0, value.type, value.data.data(),
                          static_cast<DWORD>(value.data.size()));
     }
-    ::RegCloseKey(made);
 }
 
 // Every value of the key; none when there is no such key.
-KeyValues Snapshot(const wchar_t* key);
+inline KeyValues Snapshot(const wchar_t* key) {
+    KeyValues values;
+    HKEY raw = nullptr;
+    ::RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &raw);
+    const win32::UniqueHkey opened(raw);
+    char name[256] = {};
+    std::vector<std::uint8_t> data(8192);
+    DWORD nameLength = sizeof name, type = 0, length = static_cast<DWORD>(data.size());
+    for (DWORD i = 0; ::RegEnumValueA(opened.get(), i, name, &nameLength, nullptr, &type,
+                                      data.data(), &length) == 0;
+         ++i, nameLength = sizeof name, length = static_cast<DWORD>(data.size())) {
+        values[std::wstring(name, name + nameLength)] = {type,
+                                                         {data.begin(), data.begin() + length}};
+    }
+    return values;
+}
 
 }  // namespace quill::testing
