@@ -103,7 +103,6 @@ class PaintDc {
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     HDC get() const noexcept { return dc_; }
-    const PAINTSTRUCT& paint() const noexcept { return ps_; }
 
   private:
     HWND hwnd_;

@@ -112,14 +112,8 @@ void PictureWindow::Paint() {
     invalidated_ = false;
     RECT client{};
     ::GetClientRect(hwnd_.get(), &client);
-    if (client.right == InnerWidth() && client.bottom == InnerHeight()) {
-        const RECT& dirty = paint.paint().rcPaint;
-        ::BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left,
-                 dirty.bottom - dirty.top, imageDc_.get(), dirty.left, dirty.top, SRCCOPY);
-        return;
-    }
-    // Moved to a monitor of another DPI: the image keeps the size it was
-    // made at and is shown scaled until the window is made again.
+    // The image keeps the size it was made at: on a monitor of another DPI it
+    // is shown scaled until the window is made again.
     ::SetStretchBltMode(paint.get(), HALFTONE);
     ::StretchBlt(paint.get(), 0, 0, client.right, client.bottom, imageDc_.get(), 0, 0, InnerWidth(),
                  InnerHeight(), SRCCOPY);

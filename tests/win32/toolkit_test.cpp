@@ -43,6 +43,9 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
     EXPECT_EQ(toolkit_.Caption(), u"Registry editor for Quillmar");
     EXPECT_FALSE(::GetWindowLongW(toolkit_.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
     RECT suggested{0, 0, 600, 800};
+    // A selection field grown another way (Windows sizes it from the font) is
+    // brought back to the design's height when the window is laid out again.
+    ::SendMessageW(Hwnd("fontCmb"), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 25);
     for (const int dpi : {96, 144}) {
         // On a monitor of another DPI every control moves to its place there.
         ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
