@@ -32,14 +32,14 @@ TEST(PaintGradient, DrawsSteps0To255AsOverlappingStrokes) {
     // x shows the last stroke over it, (x + 2) / 2.
     PixelSurface surface(510, 3, 0);
     PaintGradient(surface, {10, 36, 106}, {166, 202, 240});
-    const std::pair<int, Color> shown[] = {{0, Rgb(11, 37, 107)},      // step 1
-                                           {127, Rgb(49, 78, 140)},    // step 64
-                                           {255, Rgb(88, 119, 173)},   // step 128
-                                           {399, Rgb(132, 166, 211)},  // step 200
-                                           {509, Rgb(166, 202, 240)}};
+    // Steps 1, 64, 128, 200 and 255, top and bottom.
+    // clang-format off
+    const std::pair<int, Color> shown[] = {{0, Rgb(11, 37, 107)}, {127, Rgb(49, 78, 140)},
+        {255, Rgb(88, 119, 173)}, {399, Rgb(132, 166, 211)}, {509, Rgb(166, 202, 240)}};
+    // clang-format on
     for (const auto& [x, colour] : shown) {
-        EXPECT_EQ(surface.Pixel(x, 0), colour) << x;
-        EXPECT_EQ(surface.Pixel(x, 2), colour) << x;
+        EXPECT_EQ(std::pair(surface.Pixel(x, 0), surface.Pixel(x, 2)), std::pair(colour, colour))
+            << x;
     }
     EXPECT_EQ(surface.Fills(), 256);
 }

@@ -3,11 +3,7 @@
 
 #include "win32/registry_store.h"
 
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include "store/app_error.h"
+#include "testing/wine_registry.h"
 #include "tests/store/store_contract.h"
 #include "win32/ansi_codec.h"
 
@@ -15,17 +11,10 @@ namespace quill::testing {
 namespace {
 
 TEST(StoreContract, HoldsForTheRegistry) {
-    const char* key = "Software\\QuillmarTests";
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, key);
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, key, "Other", REG_QWORD, "12345678", 8);
+    SeedKey(L"Software\\QuillmarTests", {});
     win32::RegistryStore store;
-    const win32::AnsiCodec codec;
-    ExpectStoreContract(store, codec, key);
-    // A type the program does not read is reported, not guessed at.
-    EXPECT_THROW(
-        RegistryAccess(store, codec).GetRegistryValue(u"Software\\QuillmarTests", u"Other"),
-        AppError);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, key);
+    ExpectStoreContract(store, win32::AnsiCodec(), "Software\\QuillmarTests");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QuillmarTests");
 }
 
 }  // namespace
