@@ -10,10 +10,9 @@
 
 namespace quill::testing {
 
-// Answers the modal dialogs that this thread shows as they open, as a user
-// would: a message box is read and closed with OK; the colour dialog is
-// read, given the next colour queued and confirmed, or cancelled when none
-// is queued. One at a time.
+// Answers the modal dialogs this thread shows as they open, as a user would:
+// a message box is read and closed with OK; the colour dialog is read, and
+// given the next colour queued and confirmed, or cancelled when none is.
 class DialogAnswerer {
   public:
     struct Dialog {

@@ -1,9 +1,8 @@
 #pragma once
 
-// The editor over the real Windows toolkit and Wine's real registry, in this
-// process, driven as a user would drive it: clicks and list choices sent to
-// its controls, its modal dialogs answered, and what it shows read back
-// through the toolkit and from its windows.
+// The editor over the real Windows toolkit and Wine's registry, in process,
+// driven as a user would: clicks, keys and list choices sent to its controls,
+// its dialogs answered, what it shows read back from the toolkit and screen.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
-// GetRegistryValue with any stored type code and bytes, values longer than
-// the first read buffer included: it returns the case that the type names
-// with the stored data, or raises 1001 for a type it does not handle, and
-// leaves no key handle open on any path.
+// GetRegistryValue with any type code and bytes, past the first buffer too:
+// the case the type names with the stored data, or 1001 for a type it does
+// not handle, and no key handle left open.
 #include <cstddef>
 #include <cstdint>
 

@@ -1,6 +1,5 @@
-// GetRegistryValue and SetRegistryValue over a scripted store: every way
-// through both, each handle closed on every one. The store contract runs
-// over Wine's real registry too: tests/win32/registry_store_test.cpp.
+// GetRegistryValue and SetRegistryValue over the scripted store: every way
+// through both, each handle closed on every one.
 
 #include "store/registry_access.h"
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// What the program relies on from a settings store, through
-// GetRegistryValue and SetRegistryValue: each case written, stored and read
-// back. It runs against the scripted store natively and against Wine's real
-// registry, so the one stands in for the other.
+// What the program relies on from a settings store: each case written,
+// stored and read back. It holds for the scripted store natively and for
+// Wine's registry, so the one stands in for the other.
 
 #include <gtest/gtest.h>
 
