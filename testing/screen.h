@@ -9,14 +9,16 @@
 
 namespace quill::testing {
 
-// What a window of this process shows in its client area, as colour
-// integers row by row, read through its own device context.
+// What a window of this process shows in its client area once painted, as
+// colour integers row by row, read through its own device context.
 struct Image {
     int width = 0, height = 0;
     std::vector<Color> pixels;
     Color At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 inline Image Capture(HWND window) {
+    // Painted afresh first: a closed dialog may have covered it.
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     RECT area{};
     ::GetClientRect(window, &area);
     const win32::WindowDc shown(window);

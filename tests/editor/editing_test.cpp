@@ -113,7 +113,9 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
     SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(244, 144, u"Arial"),
                MakeRecord(244, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
-    Start();
+    Start();  // 9 points, not bold
+    EXPECT_EQ(std::pair(PointBoxes(), PreviewFont("ActivePic")),
+              std::pair(std::vector{0, 1, 0}, FontAttributes{u"Arial", 9, false}));
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
         EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")),

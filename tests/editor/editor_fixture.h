@@ -27,7 +27,7 @@ namespace quill::testing {
 // and one value of each key that the program does not write.
 inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
                        const std::vector<std::uint8_t>& menu) {
-    KeyValues values{{L"ButtonText", Sz("4 5 6")}};  // not the program's to write
+    KeyValues values{{L"ButtonText", Sz("0 0 0")}};  // not the program's to write
     for (const auto& [name, text] : colours) {
         values[name] = Sz(text);
     }
@@ -134,8 +134,6 @@ class EditorTest : public ::testing::Test {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
             {"InactivePic", "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"}};
         for (const auto& [pic, start, end, text] : previews) {
-            // Shown afresh from the retained image: a closed dialog may have covered it.
-            ::RedrawWindow(Hwnd(pic), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             const Image shown = Capture(Hwnd(pic));
             PixelSurface reference(shown.width, shown.height, 0);
             PaintGradient(reference, SplitColor(Back(start)), SplitColor(Back(end)));

@@ -62,16 +62,16 @@ TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
 
-    // Eighteen bytes hold the size and the weight: 9 points, not bold. A
+    // Eighteen bytes hold the size and the weight: 10 points, not bold. A
     // Colors key that cannot be opened is reported once for each colour.
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
-    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 244))}});
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 243))}});
     win32::Toolkit toolkit;
     std::optional<Form1> form;
     ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
     const FontAttributes font = toolkit.PictureNamed("InactivePic").Font();
-    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint9").Value(), font.points, font.bold),
-              std::tuple(kChecked, 9.f, false));
+    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint10").Value(), font.points, font.bold),
+              std::tuple(kChecked, 10.f, false));
     EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground);
     ASSERT_EQ(dialogs_.Answered().size(), 10u);
     for (const auto& box : dialogs_.Answered()) {

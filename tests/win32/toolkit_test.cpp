@@ -132,6 +132,25 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
 }
 
+TEST_F(ToolkitTest, CaptionsStartAtTheLeftOrAreCentredAsDesigned) {
+    // Where a label's caption starts, as a share of its width: the first
+    // column, inside the border, not all of the background's colour.
+    auto start = [&](const char* label) {
+        const testing::Image shown = testing::Capture(Hwnd(label));
+        const Color background = shown.At(shown.width - 3, shown.height - 3);
+        for (int i = 0; i < shown.width * shown.height; ++i) {
+            const int x = 2 + i / shown.height, y = i % shown.height;
+            if (x < shown.width - 2 && y >= 2 && y < shown.height - 2 &&
+                shown.At(x, y) != background) {
+                return static_cast<double>(x) / shown.width;
+            }
+        }
+        return 1.0;
+    };
+    EXPECT_LT(start("lbl(2)"), 0.1);
+    EXPECT_GT(start("Label6"), 0.2);  // "Menu" in the middle
+}
+
 TEST(WindowsDesktop, ListsEachHorizontalFaceOnceAndTheCurrentFonts) {
     WindowsDesktop desktop;
     ASSERT_GT(desktop.FontCount(), 10);
