@@ -103,21 +103,22 @@ void ComboBoxWindow::FitHeight(int dpi) {
     ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, place.right - place.left,
                    height + TwipsToPixels(kDroppedListTwips, dpi), SWP_NOMOVE | SWP_NOZORDER);
     // The closed box is its selection field plus a frame whose size the
-    // control decides: set the field, see what the box became, correct once.
-    auto closedHeight = [this] {
+    // control decides, and a control may make the field a little other than
+    // asked (Wine adds two pixels): ask once by what the box lacks, then
+    // once more by what it still lacks.
+    const WPARAM selectionField = static_cast<WPARAM>(-1);
+    auto wanted = ::SendMessageW(hwnd_.get(), CB_GETITEMHEIGHT, selectionField, 0);
+    if (wanted == CB_ERR) {
+        return;
+    }
+    auto correct = [&] {
         RECT closed{};
         ::GetWindowRect(hwnd_.get(), &closed);
-        return static_cast<int>(closed.bottom - closed.top);
-    };
-    const WPARAM selectionField = static_cast<WPARAM>(-1);
-    for (int attempt = 0; attempt < 2 && closedHeight() != height; ++attempt) {
-        const auto item = ::SendMessageW(hwnd_.get(), CB_GETITEMHEIGHT, selectionField, 0);
-        const int wanted = static_cast<int>(item) + height - closedHeight();
-        if (item <= 0 || wanted <= 0) {
-            break;
-        }
+        wanted += height - (closed.bottom - closed.top);
         ::SendMessageW(hwnd_.get(), CB_SETITEMHEIGHT, selectionField, wanted);
-    }
+    };
+    correct();
+    correct();
 }
 
 void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {

@@ -133,7 +133,8 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
     PressKey(VK_ESCAPE);  // Escape presses Cancel
     EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
     toolkit_.CheckBoxNamed("ckBold").SetValue(kUnchecked);  // no event arrives any more
-    EXPECT_TRUE(PreviewFont("ActivePic").bold);
+    Click("ActiveTitleBar");
+    EXPECT_TRUE(PreviewFont("ActivePic").bold && dialogs_.Answered().empty());
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
 }
