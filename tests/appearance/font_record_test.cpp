@@ -41,7 +41,7 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
     EXPECT_EQ(DecodeFaceName(std::span(bytes).first(31)), u"\uBCBC");  // an odd byte is left
 }
 
-TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLength) {
+TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
     const FontRecord original = PatternRecord();
     // clang-format off
     const std::tuple<std::optional<int>, bool, int, int> caption[] = {
@@ -69,9 +69,7 @@ TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLength) {
     EXPECT_EQ(std::pair(large.size(), large.back()), std::pair(std::size_t{4000}, std::uint8_t{0}));
     ASSERT_EQ(PatchCaptionRecord(tiny, 8, true, u"Arial"), PatchResult::Ok);  // no name area
     EXPECT_EQ(std::pair(tiny[0], tiny[17]), std::pair(std::uint8_t{245}, std::uint8_t{2}));
-}
-
-TEST(FontRecordPatch, RefusalsLeaveTheRecordUntouched) {
+    // A refusal leaves the record untouched.
     const std::tuple<std::size_t, std::u16string, PatchResult> cases[] = {
         {kFontRecordSize, u"", PatchResult::EmptyFaceName},
         {kFontRecordSize, std::u16string(32, u'x'), PatchResult::FaceNameTooLong},
