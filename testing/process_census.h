@@ -11,8 +11,7 @@ namespace quill::testing {
 // answers 0 to GetGuiResources): the live entries of the process's GDI handle
 // table (its PEB's GdiSharedHandleTable), and its windows and their children.
 struct Census {
-    long gdiObjects = 0;
-    long windows = 0;
+    long gdiObjects = 0, windows = 0;
 };
 
 inline BOOL CALLBACK CountWindow(HWND window, LPARAM count) {

@@ -5,17 +5,15 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "testing/wine_registry.h"
 
 namespace quill::testing {
 
-struct Write {
-    const wchar_t* key;
-    const wchar_t* name;
-    RegValue value;
-};
+// One write: the key, the value's name, the value.
+using Write = std::tuple<const wchar_t*, const wchar_t*, RegValue>;
 
 // The ten edited colours by the value names they are stored under.
 using SwatchTexts = std::map<std::wstring, std::string>;

@@ -25,9 +25,8 @@ class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {
         auto keys = std::pair(seeded_.first, seeded_.second);
         const auto writes = AppliedScheme(kDefaultColours, MakeRecord(243, 144, face_),
                                           MakeRecord(244, 144, face_));
-        for (int i = 0; i < count; ++i) {
-            (writes[i].key == kColorsKey ? keys.first : keys.second)[writes[i].name] =
-                writes[i].value;
+        for (const auto& [key, name, value] : std::span(writes).first(count)) {
+            (key == kColorsKey ? keys.first : keys.second)[name] = value;
         }
         return keys;
     }

@@ -82,9 +82,8 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
 
 // The point-size boxes before, the box and mouse button, the boxes after and
 // the previews' size.
-using InterlockCase =
-    std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
-class InterlockTest : public EditorTest, public ::testing::WithParamInterface<InterlockCase> {};
+using Interlock = std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
+class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
 TEST_P(InterlockTest, KeepsOneSizeChosen) {
     const auto& [before, box, button, inside, after, points] = GetParam();
@@ -99,14 +98,14 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
-    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-    InterlockCase{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
-    InterlockCase{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
-    InterlockCase{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-    InterlockCase{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
-    InterlockCase{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
-    InterlockCase{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
-    InterlockCase{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    Interlock{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
+    Interlock{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
+    Interlock{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
+    Interlock{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
+    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
+    Interlock{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
 // clang-format on
 
 TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {

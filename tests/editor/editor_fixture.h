@@ -145,8 +145,7 @@ class EditorTest : public ::testing::Test {
                 wrong += !left && !gradient;
                 glyphs += left && !gradient && shown.At(x, y) == Back(text);
             }
-            EXPECT_EQ(std::pair(wrong, glyphs > 10), std::pair(0, true))
-                << pic;  // glyphs: a caption
+            EXPECT_EQ(std::pair(wrong, glyphs > 10), std::pair(0, true)) << pic;
         }
     }
 

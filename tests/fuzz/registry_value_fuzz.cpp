@@ -26,12 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const Variant value =
             RegistryAccess(store, testing::Latin1Codec()).GetRegistryValue(u"Key", u"V").value;
+        const std::size_t terminator =
+            std::min<std::size_t>(type == kRegMultiSz ? 2 : 1, stored.size());
         if (type == kRegSz || type == kRegExpandSz || type == kRegMultiSz) {
-            // All but the one or two bytes taken for the terminator.
-            const std::size_t terminator = type == kRegMultiSz ? 2 : 1;
-            FUZZ_CHECK(std::get<std::u16string>(value).size() +
-                           std::min(terminator, stored.size()) ==
-                       stored.size());
+            // All but the bytes taken for the terminator.
+            FUZZ_CHECK(std::get<std::u16string>(value).size() == stored.size() - terminator);
         } else {
             FUZZ_CHECK(type == kRegBinary
                            ? std::get<ByteArray>(value) == stored
