@@ -10,7 +10,7 @@
 #include <string>
 static std::vector<std::wstring> faces;
 static int CALLBACK onFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM) {
-  if (lf->lfFaceName[0] != L'@') faces.push_back(lf->lfFaceName);
+  if (lf->lfFaceName[0] != L'@') faces.emplace_back(lf->lfFaceName);
   return 1;
 }
 static LRESULT CALLBACK pic(HWND h, UINT m, WPARAM w, LPARAM l) {

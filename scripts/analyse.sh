@@ -11,7 +11,7 @@ fuzz=${3:+$(realpath "$3")}
 jobs=$(nproc)
 status=0
 
-ours="$root/(store|appearance|preview|editor|win32|tests|bench)/"
+ours="$root/(store|appearance|ports|preview|editor|win32|testing|tests|bench)/"
 
 echo "== clang-tidy, native tree"
 run-clang-tidy -quiet -p "$native" -j "$jobs" "$ours" >"$native/clang-tidy.log" 2>&1 || status=1
@@ -25,7 +25,7 @@ if [[ -n "$win32" && -f "$win32/compile_commands.json" ]]; then
     -extra-arg=--target=i686-w64-mingw32 -extra-arg=-nostdinc++ \
     -extra-arg=-isystem"$cxx" -extra-arg=-isystem"$cxx/i686-w64-mingw32" \
     -extra-arg=-isystem"$cxx/backward" \
-    "$root/(win32|tests/win32|tests/e2e|bench)/" >"$win32/clang-tidy.log" 2>&1 || status=1
+    "$root/(win32|testing|tests/win32|tests/editor|tests/e2e|bench)/" >"$win32/clang-tidy.log" 2>&1 || status=1
   grep -E "(warning|error):" "$win32/clang-tidy.log" | sort -u || true
 fi
 
@@ -42,7 +42,7 @@ cppcheck_args=(--enable=warning,performance,portability --error-exitcode=1 --inl
   --library=googletest --library="$root/scripts/cppcheck-googletest.cfg"
   --suppress=missingIncludeSystem --suppress=unmatchedSuppression
   --std=c++20 -j "$jobs" -I"$root")
-windows_code='^(win32|tests/win32|tests/e2e|bench)/'
+windows_code='^(win32|testing|tests/win32|tests/editor|tests/e2e|bench)/'
 mapfile -t portable < <(git -C "$root" ls-files '*.cpp' | grep -v -E "$windows_code")
 mapfile -t windows < <(git -C "$root" ls-files '*.cpp' | grep -E "$windows_code")
 (cd "$root" && cppcheck "${cppcheck_args[@]}" "${portable[@]}") || status=1

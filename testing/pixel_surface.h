@@ -11,10 +11,10 @@ namespace quill::testing {
 class PixelSurface final : public ScaledSurface {
   public:
     PixelSurface(int width, int height, Color fill)
-        : ScaledSurface(width, height), pixels_(static_cast<std::size_t>(width * height), fill) {}
+        : ScaledSurface(width, height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
 
     Color Pixel(int x, int y) const {
-        return pixels_[static_cast<std::size_t>(y * InnerWidth() + x)];
+        return pixels_[static_cast<std::size_t>(y) * InnerWidth() + x];
     }
     int Fills() const { return fills_; }  // how many rectangles were filled
 
@@ -23,7 +23,7 @@ class PixelSurface final : public ScaledSurface {
         ++fills_;
         for (int y = rect.top; y < rect.bottom; ++y) {
             for (int x = rect.left; x < rect.right; ++x) {
-                pixels_[static_cast<std::size_t>(y * InnerWidth() + x)] = color;
+                pixels_[static_cast<std::size_t>(y) * InnerWidth() + x] = color;
             }
         }
     }

@@ -80,6 +80,8 @@ class FontedControl : public ControlWindow {
   public:
     using ControlWindow::ControlWindow;
     ~FontedControl() override { DestroyWindow(); }
+    FontedControl(const FontedControl&) = delete;
+    FontedControl& operator=(const FontedControl&) = delete;
     void Rescale(int dpi, FontFactory& fonts) override;
 
   protected:

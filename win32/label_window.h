@@ -14,6 +14,8 @@ class LabelWindow final : public ControlWindow, public Label {
 
     LabelWindow(const ControlDesign& design, const CreateContext& context);
     ~LabelWindow() override { DestroyWindow(); }
+    LabelWindow(const LabelWindow&) = delete;
+    LabelWindow& operator=(const LabelWindow&) = delete;
 
     Color BackColor() const override { return back_; }
     void SetBackColor(Color c) override;

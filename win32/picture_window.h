@@ -18,6 +18,8 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
 
     PictureWindow(const ControlDesign& design, const CreateContext& context);
     ~PictureWindow() override { DestroyWindow(); }
+    PictureWindow(const PictureWindow&) = delete;
+    PictureWindow& operator=(const PictureWindow&) = delete;
 
     FontAttributes Font() const override;
     void SetFontName(std::u16string_view face) override;

@@ -16,6 +16,8 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
   public:
     CheckBoxWindow(const ControlDesign& design, const CreateContext& context);
     ~CheckBoxWindow() override;
+    CheckBoxWindow(const CheckBoxWindow&) = delete;
+    CheckBoxWindow& operator=(const CheckBoxWindow&) = delete;
 
     int Value() const override;
     void SetValue(int state) override;

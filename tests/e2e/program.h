@@ -35,6 +35,8 @@ struct Program {
         WaitUntil(
             [&] { return ::IsWindowVisible(main = ::FindWindowW(L"QuillmarForm", nullptr)); });
     }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
     ~Program() {
         ::TerminateProcess(process.hProcess, 99);
         ::CloseHandle(process.hThread);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::uint32_t type = data[0] % 12;
     ByteArray stored;  // the rest of the input, or that stretched past the first buffer
-    for (std::size_t r = 0; r <= (data[1] % 4) * (data[2] % 8); ++r) {
+    for (std::size_t r = 0; r <= std::size_t{data[1] % 4u} * (data[2] % 8u); ++r) {
         stored.insert(stored.end(), data + 3, data + size);
     }
     testing::ScriptedStore store;
