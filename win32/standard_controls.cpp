@@ -196,7 +196,9 @@ void CommandButtonWindow::SetEnabled(bool enabled) {
 }
 
 void CommandButtonWindow::OnCommand(int code) {
-    if (code == BN_CLICKED && Enabled()) {
+    // A disabled button sends no BN_CLICKED, and Enter without an enabled
+    // default button arrives as IDOK, which no control has.
+    if (code == BN_CLICKED) {
         events_.RaiseFromWindows(name_, ControlEvent::Click);
     }
 }
