@@ -16,7 +16,7 @@ int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
     if (!face.starts_with(L'@')) {
         reinterpret_cast<std::vector<std::u16string>*>(faces)->push_back(FromWide(face));
     }
-    return 1;
+    return TRUE;  // go on
 }
 
 // Two face names as the platform compares names: ignoring case.

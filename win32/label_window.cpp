@@ -103,7 +103,7 @@ LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint();
             return 0;
         case WM_ERASEBKGND:
-            return 1;  // WM_PAINT covers every pixel
+            return TRUE;  // WM_PAINT covers every pixel
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(hfont_.get());
         case WM_LBUTTONDOWN:

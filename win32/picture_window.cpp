@@ -125,7 +125,7 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint();
             return 0;
         case WM_ERASEBKGND:
-            return 1;  // the image covers every pixel
+            return TRUE;  // the image covers every pixel
         case WM_LBUTTONDOWN:
             ::SetFocus(hwnd_.get());  // it is in the focus order, like any control
             return 0;

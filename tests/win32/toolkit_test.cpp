@@ -12,6 +12,7 @@
 #include "tests/editor/editor_fixture.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
+#include "win32/windows_error.h"
 
 namespace quill::win32 {
 namespace {
@@ -43,6 +44,10 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
     EXPECT_EQ(toolkit_.Caption(), u"Registry editor for Quillmar");
     EXPECT_FALSE(::GetWindowLongW(toolkit_.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
     RECT suggested{10, 20, 610, 820};
+    RECT dropped{};  // the list 3000 twips high
+    ::SendMessageW(Hwnd("menuCmb"), CB_GETDROPPEDCONTROLRECT, 0,
+                   reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, 200);
     for (const int dpi : {96, 144}) {
         // On a monitor of another DPI every control moves to its place there.
         ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -127,6 +132,11 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     // Its design face again: with the design character set, as the list's.
     EXPECT_EQ(realised("MenuHilight"), realised("fontCmb"));
     EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
+    EXPECT_EQ(std::tuple(IsFaceInstalled(toolkit_.Screen().FontName(0)), IsFaceInstalled(u""),
+                         IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
+              std::tuple(true, false, false));
+    // A failed Windows call's error: its number and the system's text for it.
+    EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
 TEST_F(ToolkitTest, CaptionsStartAtTheLeftOrAreCentredAsDesigned) {
