@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "ports/text_codec.h"
 
 namespace quill::testing {
@@ -8,10 +10,9 @@ namespace quill::testing {
 // Windows-1252 shares, is its own byte; anything else becomes '?'.
 struct Latin1Codec final : AnsiCodec {
     std::string ToAnsi(std::u16string_view text) const override {
-        std::string out;
-        for (const char16_t c : text) {
-            out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
-        }
+        std::string out(text.size(), '?');
+        std::ranges::transform(text, out.begin(),
+                               [](char16_t c) { return c < 0x100 ? char(c) : '?'; });
         return out;
     }
     std::u16string FromAnsi(std::string_view text) const override {

@@ -26,9 +26,8 @@ TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
-// In a fresh process after Program.* and a restart of the Wine server, as
-// after a new sign-in: the desktop uses what the program wrote. What it
-// writes, value by value, the editor's Apply tests show.
+// In a fresh process after Program.* and a restart of the Wine server (a new
+// sign-in): the desktop uses what the program wrote.
 TEST(DesktopAfterApply, UsesTheDefaultScheme) {
     // clang-format off
     const std::pair<int, const char*> colours[] = {

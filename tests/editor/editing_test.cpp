@@ -6,6 +6,8 @@
 namespace quill::testing {
 namespace {
 
+using namespace std::string_literals;
+
 // Which control takes a colour chosen for a swatch is shown by the menu
 // imitation and the previews keeping in step with the swatches.
 class ColourChoosingTest : public EditorTest, public ::testing::WithParamInterface<SwatchValue> {};
@@ -67,12 +69,12 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     Type("fontCmb", L"Typed");
     Type("menuCmb", L"Typed");
     EXPECT_EQ(std::pair(PreviewFont("ActivePic").face, L("Menu").FontName()),
-              std::pair(std::u16string(u"Tahoma"), std::u16string(u"Tahoma")));
+              std::pair(u"Tahoma"s, u"Tahoma"s));
     PressSpace("ckBold");  // the bold change runs, the point-size interlock does not
     EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 8, false}));
     ExpectPreviews();
     PressSpace("ckPoint10");
-    EXPECT_EQ(PointBoxes(), (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 1}));
     EXPECT_EQ(PreviewFont("ActivePic").points, 8);
     EXPECT_FALSE(ApplyFlag());
     Click("ckBold", WM_LBUTTONDOWN, /*inside=*/false);  // any press sets the flag
@@ -90,7 +92,7 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
     Start();
     SetBoxes(before);
     Click(box, button, inside);
-    EXPECT_EQ(PointBoxes(), after);
+    EXPECT_EQ(Sizes(), after);
     EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", points, true}));
     EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", points, true}));
     EXPECT_TRUE(ApplyFlag());
@@ -113,14 +115,13 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
                MakeRecord(244, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();  // 9 points, not bold
-    EXPECT_EQ(std::pair(PointBoxes(), PreviewFont("ActivePic")),
+    EXPECT_EQ(std::pair(Sizes(), PreviewFont("ActivePic")),
               std::pair(std::vector{0, 1, 0}, FontAttributes{u"Arial", 9, false}));
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
-        EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")),
-                  std::pair(std::u16string(u"Tahoma"), std::u16string(u"Tahoma")));
+        EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
         EXPECT_EQ(State("ckBold"), kChecked);
-        EXPECT_EQ(PointBoxes(), (std::vector<int>{0, 0, 1}));
+        EXPECT_EQ(Sizes(), (std::vector<int>{0, 0, 1}));
         EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 10, true}));
         EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 10, true}));
         EXPECT_EQ(L("Label6").FontName(), u"Tahoma");

@@ -95,9 +95,7 @@ class EditorTest : public ::testing::Test {
     Label& L(std::string_view name) { return toolkit_.LabelNamed(name); }
     Color Back(std::string_view name) { return L(name).BackColor(); }
     int State(std::string_view box) { return toolkit_.CheckBoxNamed(box).Value(); }
-    std::vector<int> PointBoxes() {
-        return {State("ckPoint8"), State("ckPoint9"), State("ckPoint10")};
-    }
+    std::vector<int> Sizes() { return {State("ckPoint8"), State("ckPoint9"), State("ckPoint10")}; }
     std::u16string Text(std::string_view combo) { return toolkit_.ComboBoxNamed(combo).Text(); }
     FontAttributes PreviewFont(std::string_view pic) { return toolkit_.PictureNamed(pic).Font(); }
     bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }

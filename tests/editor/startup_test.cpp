@@ -10,7 +10,7 @@ TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();
     EXPECT_FALSE(ApplyFlag());
-    EXPECT_EQ(PointBoxes(), (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(State("ckBold"), kChecked);
     EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
     EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 8, true}));
@@ -33,9 +33,8 @@ TEST_F(StartupTest, ShowsTheStoredSchemeAndWritesNothing) {
 }
 
 TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported) {
-    // A colour that is no colour text keeps the swatch's creation colour; a
-    // font record that cannot be used gives way to the desktop's own font; a
-    // long one is read whole.
+    // A colour that is no colour text keeps the swatch's creation colour; an
+    // unusable font record gives way to the desktop's font; a long one is read.
     // clang-format off
     const KeyValues colours{
         {L"MenuBar", Sz("1 2")},           {L"MenuHilight", {REG_DWORD, {1, 2, 3, 0}}},

@@ -3,8 +3,6 @@
 
 #include "store/registry_access.h"
 
-#include <gtest/gtest.h>
-
 #include "store/app_error.h"
 #include "testing/latin1_codec.h"
 #include "testing/scripted_store.h"

@@ -1,10 +1,7 @@
-// The Windows toolkit against Wine's windows, controls and GDI: the window's
-// layout, its error boundary, the fonts and desktop it uses. The editor's
-// tests drive the rest, its keys and what it leaves behind included.
+// The Windows toolkit against Wine's windows, controls and GDI where the
+// editor's tests do not reach: layout, error boundary, fonts, desktop.
 
 #include "win32/toolkit.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -135,7 +132,6 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     EXPECT_EQ(std::tuple(IsFaceInstalled(toolkit_.Screen().FontName(0)), IsFaceInstalled(u""),
                          IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
               std::tuple(true, false, false));
-    // A failed Windows call's error: its number and the system's text for it.
     EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
