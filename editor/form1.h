@@ -69,7 +69,6 @@ class Form1 final : public EventSink {
     void SplitColor(Color c);
     std::u16string ColorToText(const Label& swatch);
     void DrawTitlebarPreview(Color startColor, Color endColor, PictureBox& target) noexcept;
-    void SetSwatchFromText(Label& swatch, std::u16string_view text);
     void PickColor(Label& target) noexcept;
     void SetPreviewFontSize(std::int16_t size);
 

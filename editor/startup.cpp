@@ -83,9 +83,12 @@ void Form1::Form_Load() {
     ReadSwatch(ActiveTitleBar, u"ActiveTitle");
     ReadSwatch(GradientActiveTitlebar, u"GradientActiveTitle");
     ReadSwatch(ActiveTitle, u"TitleText");
+    // The previews' captions take the text swatches' colours, read or not.
+    ActivePic.SetForeColor(ActiveTitle.BackColor());
     ReadSwatch(InactiveTitlebar, u"InactiveTitle");
     ReadSwatch(GradientInactiveTitlebar, u"GradientInactiveTitle");
     ReadSwatch(InactiveTitle, u"InactiveTitleText");
+    InactivePic.SetForeColor(InactiveTitle.BackColor());
 
     RepaintActive();
     RepaintInactive();
@@ -103,23 +106,12 @@ FontRecord Form1::ReadFontRecord(std::u16string_view valueName, FontRole role) {
 }
 
 void Form1::ReadSwatch(Label& swatch, std::u16string_view valueName) {
-    // Only a text can be a colour text; anything else leaves the swatch as it is.
+    // Only a colour text changes the swatch; anything else leaves it as it is.
     const Variant value = ReadOrEmpty(*this, kColorsKey, valueName);
-    const auto* text = std::get_if<std::u16string>(&value);
-    SetSwatchFromText(swatch, text != nullptr ? *text : std::u16string());
-}
-
-void Form1::SetSwatchFromText(Label& swatch, std::u16string_view text) {
-    if (const std::optional<Color> color = ParseColorText(text)) {
-        swatch.SetBackColor(*color);
-    }
-    // The previews draw their caption in the text-colour swatches' colours,
-    // whether or not the stored text was usable.
-    if (&swatch == &ActiveTitle) {
-        ActivePic.SetForeColor(swatch.BackColor());
-    }
-    if (&swatch == &InactiveTitle) {
-        InactivePic.SetForeColor(swatch.BackColor());
+    if (const auto* text = std::get_if<std::u16string>(&value)) {
+        if (const std::optional<Color> color = ParseColorText(*text)) {
+            swatch.SetBackColor(*color);
+        }
     }
 }
 

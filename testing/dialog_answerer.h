@@ -62,9 +62,8 @@ class DialogAnswerer {
             }
         } else {
             for (int i = 0; i < 3; ++i) {
-                seen.initial +=
-                    static_cast<Color>(::GetDlgItemInt(dialog, kColourFields[i], nullptr, FALSE))
-                    << (8 * i);
+                seen.initial |= ::GetDlgItemInt(dialog, kColourFields[i], nullptr, FALSE)
+                                << (8 * i);
             }
             // The dialog is not shown yet: the section's own style says.
             seen.customColours =

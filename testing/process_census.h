@@ -22,9 +22,8 @@ inline BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
 }
 
 inline Census TakeCensus() {
-    // The table's address sits at 0x94 in the 32-bit PEB. Its 65536 entries
-    // are 24 bytes each on 32- and 64-bit alike; byte 14 is the object's
-    // type, 0 for a free entry.
+    // The table's address is at 0x94 in the 32-bit PEB; its 65536 entries are
+    // 24 bytes each, byte 14 the object's type (0: a free entry).
     PROCESS_BASIC_INFORMATION basic{};
     ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &basic,
                                 sizeof basic, nullptr);

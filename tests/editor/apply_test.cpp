@@ -8,8 +8,8 @@ namespace {
 // failing; row 43 is never written: a complete Apply.
 class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {
   protected:
-    // Start-up, then an edit of every font control: the caption and menu
-    // faces both the list's second, 10 points, not bold.
+    // Start-up, then every font control edited: the list's second face for
+    // both, 10 points, not bold.
     void StartAndEditFonts() {
         Start();
         face_ = toolkit_.ComboBoxNamed("fontCmb").List(1);

@@ -28,11 +28,10 @@ TEST(GradientComponent, IsTheRoundedInterpolationForEveryPairAndStep) {
 }
 
 TEST(PaintGradient, DrawsSteps0To255AsOverlappingStrokes) {
-    // Two pixels a unit: stroke i is 5 pixels wide around pixel 2i, so pixel
-    // x shows the last stroke over it, (x + 2) / 2.
+    // Two pixels a unit: stroke i is 5 pixels wide around pixel 2i, so pixel x
+    // shows the last stroke over it, (x + 2) / 2: here steps 1, 64, 128, 200, 255.
     PixelSurface surface(510, 3, 0);
     PaintGradient(surface, {10, 36, 106}, {166, 202, 240});
-    // Steps 1, 64, 128, 200 and 255, top and bottom.
     // clang-format off
     const std::pair<int, Color> shown[] = {{0, Rgb(11, 37, 107)}, {127, Rgb(49, 78, 140)},
         {255, Rgb(88, 119, 173)}, {399, Rgb(132, 166, 211)}, {509, Rgb(166, 202, 240)}};
