@@ -1,6 +1,7 @@
 #include "win32/font_factory.h"
 
-#include <algorithm>
+#include <strsafe.h>
+
 #include <array>
 #include <utility>
 
@@ -32,11 +33,11 @@ FontSpec SpecOf(const FontDesign& design) {
 bool IsFaceInstalled(const std::u16string& face) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
+    // A name that is empty or does not fit the field is no installed face.
     const std::wstring wide = ToWide(face);
-    if (wide.empty() || wide.size() >= LF_FACESIZE) {
+    if (wide.empty() || FAILED(::StringCchCopyW(query.lfFaceName, LF_FACESIZE, wide.c_str()))) {
         return false;
     }
-    std::copy(wide.begin(), wide.end(), query.lfFaceName);
     bool found = false;
     WindowDc screen(nullptr);
     ::EnumFontFamiliesExW(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found),
@@ -70,7 +71,8 @@ UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     const std::wstring face = ToWide(InstalledFace(wanted.face));
-    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
+    // Cut to the field, terminator included (the font mapper takes what fits).
+    ::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str());
     return UniqueHfont(::CreateFontIndirectW(&font));
 }
 
