@@ -114,8 +114,9 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
                MakeRecord(244, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();  // 9 points, not bold
-    EXPECT_EQ(std::pair(Sizes(), PreviewFont("ActivePic")),
-              std::pair(std::vector{0, 1, 0}, FontAttributes{u"Arial", 9, false}));
+    const FontAttributes arial9{u"Arial", 9, false};
+    EXPECT_EQ(std::tuple(Sizes(), PreviewFont("ActivePic"), PreviewFont("InactivePic")),
+              std::tuple(std::vector{0, 1, 0}, arial9, arial9));
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
         EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));

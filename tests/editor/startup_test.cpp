@@ -68,9 +68,11 @@ TEST_F(StartupTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported
     win32::Toolkit toolkit;
     std::optional<Form1> form;
     ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
-    const FontAttributes font = toolkit.PictureNamed("InactivePic").Font();
-    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint10").Value(), font.points, font.bold),
-              std::tuple(kChecked, 10.f, false));
+    const FontAttributes active = toolkit.PictureNamed("ActivePic").Font(),
+                         inactive = toolkit.PictureNamed("InactivePic").Font();
+    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint10").Value(), active.points, inactive.points,
+                         active.bold || inactive.bold),
+              std::tuple(kChecked, 10.f, 10.f, false));
     EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground);
     ASSERT_EQ(dialogs_.Answered().size(), 10u);
     for (const auto& box : dialogs_.Answered()) {
