@@ -135,7 +135,7 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
-TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
+TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddleAndAQuitEndsTheLoop) {
     const testing::Image shown = testing::Capture(Hwnd("Label6"));  // "Menu"
     int first = shown.width;  // the caption's leftmost column, inside the border
     for (int i = 0; i < shown.width * shown.height; ++i) {
@@ -145,6 +145,8 @@ TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
         }
     }
     EXPECT_GT(first, shown.width / 4);
+    ::PostQuitMessage(0);  // the session ends: so does the message loop
+    EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
 }
 
 TEST(WindowsDesktop, ListsEachHorizontalFaceOnceAndTheCurrentFonts) {
