@@ -36,7 +36,7 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
         {kRegExpandSz, "%a%\0"s, u"%a%"s},
         {kRegMultiSz, "a\0b\0\0"s, u"a\0b"s},
         {kRegMultiSz, "\0"s, u""s},
-        {kRegDword, "\1\0\0\0\xFF\xFF\xFF\xFF"s, std::int32_t{1}},
+        {kRegDword, "\x78\x56\x34\xF2\xFF"s, std::int32_t{-231451016}},  // four bytes, low first
         {11, "12345678", std::nullopt},
         {kRegSz, "x\0"s, Empty{}, false, kKeyQueryValue},
         {kRegSz, "x\0"s, nine, true, 0x0008},  // KEY_READ asks more: the default, silently
