@@ -21,8 +21,9 @@ int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
 
 // Two face names as the platform compares names: ignoring case.
 int Compare(const std::u16string& a, const std::u16string& b) {
-    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, ToWide(a).c_str(), -1,
-                            ToWide(b).c_str(), -1);
+    const std::wstring wa = ToWide(a), wb = ToWide(b);
+    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.data(),
+                            static_cast<int>(wa.size()), wb.data(), static_cast<int>(wb.size()));
 }
 
 }  // namespace

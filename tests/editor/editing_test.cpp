@@ -16,7 +16,8 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
     const auto& [swatch, value] = GetParam();
     Start();
     const Color initial = Back(swatch);
-    Click(swatch);  // no colour queued: cancelled
+    Click(swatch, WM_LBUTTONDOWN, /*inside=*/false);  // no click: no dialog
+    Click(swatch);                                    // no colour queued: cancelled
     ExpectSwatches(kDefaultColours);
     EXPECT_FALSE(ApplyFlag());
 
