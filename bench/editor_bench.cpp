@@ -18,7 +18,6 @@
 #include "editor/form1.h"
 #include "preview/titlebar_preview.h"
 #include "win32/ansi_codec.h"
-#include "win32/dpi.h"
 #include "win32/editor_start.h"
 #include "win32/registry_store.h"
 #include "win32/toolkit.h"
@@ -49,7 +48,6 @@ void Report(const char* what, const std::vector<double>& samples, const char* ta
 }  // namespace
 
 int main() {
-    quill::win32::DeclareDpiAwareness();
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -8,14 +8,12 @@
 
 #include "editor/form1.h"
 #include "win32/ansi_codec.h"
-#include "win32/dpi.h"
 #include "win32/editor_start.h"
 #include "win32/registry_store.h"
 #include "win32/toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace quill::win32;
-    DeclareDpiAwareness();
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 

@@ -10,8 +10,6 @@
 namespace quill {
 namespace {
 
-using testing::MakeRecord;
-
 // A record whose every byte differs, so an untouched byte is easy to tell.
 FontRecord PatternRecord(std::size_t size = kFontRecordSize) {
     FontRecord record(size);
@@ -24,13 +22,13 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
         {244, 144, 9, false}, {243, 188, 10, true}, {245, 188, 8, true},
         {13, 144, 9, false},  {0, 88, 9, false},    {246, 189, 9, false}};
     for (const auto& [byte0, byte16, points, bold] : cases) {
-        const FontRecord record = MakeRecord(byte0, byte16, u"");
+        const FontRecord record = testing::MakeRecord(byte0, byte16, u"");
         EXPECT_EQ(std::pair(DecodePointSize(record), DecodeBold(record)), std::pair(points, bold));
     }
     // Every NUL goes: the leftovers of a longer name stay.
-    EXPECT_EQ(DecodeFaceName(MakeRecord(0, 0, std::u16string_view(u"Tahoma\0Bold", 11))),
+    EXPECT_EQ(DecodeFaceName(testing::MakeRecord(0, 0, std::u16string_view(u"Tahoma\0Bold", 11))),
               u"TahomaBold");
-    EXPECT_EQ(DecodeFaceName(MakeRecord(0, 0, u"\u30B4a")), u"\u30B4a");
+    EXPECT_EQ(DecodeFaceName(testing::MakeRecord(0, 0, u"\u30B4a")), u"\u30B4a");
     // Nothing is read beyond the record, whatever follows it in memory.
     std::array<std::uint8_t, 40> bytes{};
     bytes.fill(188);
@@ -52,7 +50,7 @@ TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
         // The name comes from a longer text: only its own units are written.
         ASSERT_EQ(PatchCaptionRecord(record, points, bold, std::u16string_view(u"Ari\u30B4x", 4)),
                   PatchResult::Ok);
-        FontRecord expected = MakeRecord(byte0, byte16, u"Ari\u30B4");
+        FontRecord expected = testing::MakeRecord(byte0, byte16, u"Ari\u30B4");
         std::copy_n(original.begin() + 1, 15, expected.begin() + 1);
         std::copy_n(original.begin() + 18, 10, expected.begin() + 18);
         EXPECT_EQ(record, expected) << points.value_or(0);

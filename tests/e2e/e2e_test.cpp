@@ -1,5 +1,4 @@
-// The program as a user runs it, under Wine and Xvfb: the default scheme
-// applied through its window, and what Wine's desktop then uses.
+// The program as a user runs it under Wine: Apply from its window, then what the desktop uses.
 
 #include <gtest/gtest.h>
 

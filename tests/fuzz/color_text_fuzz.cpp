@@ -1,6 +1,5 @@
-// Any bytes as a stored colour text: the swatch either keeps its colour or
-// gets a plain colour, and a colour that was read formats back to a text that
-// reads as the same colour.
+// Any bytes as a stored colour text: a colour read is a plain colour, and it
+// formats back to a text that reads as the same colour.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

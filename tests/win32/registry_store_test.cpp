@@ -1,5 +1,4 @@
-// The store contract over Wine's real registry, below a scratch key made
-// afresh: the registry does what the scripted store stands in for.
+// The store contract over Wine's real registry, below a scratch key made afresh.
 
 #include "win32/registry_store.h"
 

@@ -32,8 +32,6 @@ class ToolkitTest : public testing::EditorTest, EventSink {
 };
 
 TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
-    DeclareDpiAwareness();
-    EXPECT_TRUE(::IsProcessDPIAware());
     ASSERT_EQ(SystemDpi(), 96);
     RECT client{};
     ::GetClientRect(toolkit_.Handle(), &client);
