@@ -71,8 +71,9 @@ UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     const std::wstring face = ToWide(InstalledFace(wanted.face));
-    // Cut to the field, terminator included (the font mapper takes what fits).
-    ::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str());
+    // Cut to the field, terminator included: a name too long for it is no
+    // installed face anyway, and the font mapper takes what fits.
+    static_cast<void>(::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str()));
     return UniqueHfont(::CreateFontIndirectW(&font));
 }
 
