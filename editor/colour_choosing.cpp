@@ -6,15 +6,12 @@ namespace quill {
 void Form1::PickColor(Label& target) noexcept {
     // Ignore-and-continue: a failing step is skipped. A cancelled dialog
     // fails ShowColor, and then nothing is stored.
-    bool confirmed = Attempt([&] { CommonDialog.SetCancelError(true); });
-    confirmed =
-        Attempt([&] { CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen); }) &&
-        confirmed;
+    Attempt([&] { CommonDialog.SetCancelError(true); });
+    Attempt([&] { CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen); });
     // The dialog starts from the colour the swatch shows.
-    confirmed =
-        Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); }) && confirmed;
-    confirmed = Attempt([&] { CommonDialog.ShowColor(); }) && confirmed;
-    if (confirmed && Attempt([&] { target.SetBackColor(CommonDialog.GetColor()); })) {
+    Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); });
+    if (Attempt([&] { CommonDialog.ShowColor(); }) &&
+        Attempt([&] { target.SetBackColor(CommonDialog.GetColor()); })) {
         Attempt([&] { btnApply.SetEnabled(true); });
     }
 }

@@ -6,8 +6,7 @@
 
 namespace quill::testing {
 
-// The reference renderer: a picture surface whose retained image is a buffer
-// of colour integers, row by row. Text is not drawn.
+// The reference renderer: a surface of colour integers, row by row, that draws no text.
 class PixelSurface final : public ScaledSurface {
   public:
     PixelSurface(int width, int height, Color fill)

@@ -7,19 +7,11 @@
 
 namespace quill::testing {
 
-// How many GDI objects and windows this process holds, as Wine keeps them (it
-// answers 0 to GetGuiResources): the live entries of the process's GDI handle
-// table (its PEB's GdiSharedHandleTable), and its windows and their children.
+// How many GDI objects and top-level windows this process holds, as Wine keeps them (it answers 0
+// to GetGuiResources): the live entries of its PEB's GdiSharedHandleTable; a child window goes too.
 struct Census {
     long gdiObjects = 0, windows = 0;
 };
-
-inline BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    *reinterpret_cast<long*>(count) += owner == ::GetCurrentProcessId() ? 1 : 0;
-    return TRUE;
-}
 
 inline Census TakeCensus() {
     // The table's address is at 0x94 in the 32-bit PEB; its 65536 entries are
@@ -33,8 +25,11 @@ inline Census TakeCensus() {
     for (int i = 0; i < 0x10000; ++i) {
         census.gdiObjects += table[24 * i + 14] != 0 ? 1 : 0;
     }
-    ::EnumChildWindows(::GetDesktopWindow(), CountWindow,
-                       reinterpret_cast<LPARAM>(&census.windows));
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        census.windows += owner == ::GetCurrentProcessId() ? 1 : 0;
+    }
     return census;
 }
 

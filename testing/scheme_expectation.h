@@ -1,7 +1,6 @@
 #pragma once
 
-// What a complete Apply writes, written out here by hand rather than taken
-// from the program's own table, so that a wrong row there shows up.
+// What a complete Apply writes, by hand rather than from the program's table: a wrong row shows.
 
 #include <map>
 #include <string>

@@ -9,8 +9,7 @@
 
 namespace quill::testing {
 
-// What a window of this process shows in its client area once painted, as
-// colour integers row by row, read through its own device context.
+// What a window of this process shows in its client area, as colour integers row by row.
 struct Image {
     int width = 0, height = 0;
     std::vector<Color> pixels;

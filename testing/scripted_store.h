@@ -8,10 +8,9 @@
 
 namespace quill::testing {
 
-// A store whose keys hold one value at most, whatever its name; a key or
-// value named "Absent..." is not there. Where the program relies on it, it
-// behaves as the store contract shows the registry does. A test can make it
-// refuse opens or writes, or report otherwise after a query. It counts.
+// A store whose keys hold one value at most, whatever its name; a key or value named "Absent..." is
+// not there. Where the program relies on it, it behaves as the store contract shows the registry
+// does. A test can make it refuse opens or writes, or report otherwise after a query. It counts.
 struct ScriptedStore final : RegistryStore {
     std::int32_t OpenKey(KeyHandle, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override {

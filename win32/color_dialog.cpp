@@ -9,16 +9,8 @@
 
 namespace quill::win32 {
 
-DWORD ColorDialogComponent::ChooseColorFlags(std::int32_t componentFlags) {
-    DWORD flags = 0;
-    if ((componentFlags & kColorDialogRgbInit) != 0) {
-        flags |= CC_RGBINIT;
-    }
-    if ((componentFlags & kColorDialogFullOpen) != 0) {
-        flags |= CC_FULLOPEN;
-    }
-    return flags;
-}
+// The component's flags are ChooseColorW's own; it offers these two.
+static_assert(kColorDialogRgbInit == CC_RGBINIT && kColorDialogFullOpen == CC_FULLOPEN);
 
 void ColorDialogComponent::ShowColor() {
     CHOOSECOLORW choose{};
@@ -26,7 +18,7 @@ void ColorDialogComponent::ShowColor() {
     choose.hwndOwner = owner_;
     choose.rgbResult = ResolveColor(color_);
     choose.lpCustColors = customColors_.data();
-    choose.Flags = ChooseColorFlags(flags_);
+    choose.Flags = static_cast<DWORD>(flags_) & (CC_RGBINIT | CC_FULLOPEN);
     if (::ChooseColorW(&choose)) {
         color_ = static_cast<Color>(choose.rgbResult & 0x00FFFFFF);
         return;

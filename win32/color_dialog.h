@@ -24,9 +24,6 @@ class ColorDialogComponent final : public ColorDialog {
     // AppError(kCancelErrorNumber, kCancelErrorText).
     void ShowColor() override;
 
-    // The ChooseColorW flags for the component's flags.
-    static DWORD ChooseColorFlags(std::int32_t componentFlags);
-
   private:
     HWND owner_;
     bool cancelError_ = false;

@@ -101,7 +101,7 @@ void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint3
 void PictureWindow::Invalidate() {
     // One request per repaint: a drawing of 256 strokes would otherwise ask
     // the window system 256 times.
-    if (hwnd_ && !invalidated_) {
+    if (!invalidated_) {
         ::InvalidateRect(hwnd_.get(), nullptr, FALSE);
         invalidated_ = true;
     }

@@ -187,12 +187,7 @@ bool CommandButtonWindow::Enabled() const {
 }
 
 void CommandButtonWindow::SetEnabled(bool enabled) {
-    HWND button = hwnd_.get();
-    if (!enabled && ::GetFocus() == button) {
-        // A disabled button keeps no focus: hand it to the next control.
-        ::SetFocus(::GetNextDlgTabItem(::GetParent(button), button, FALSE));
-    }
-    ::EnableWindow(button, enabled ? TRUE : FALSE);
+    ::EnableWindow(hwnd_.get(), enabled ? TRUE : FALSE);
 }
 
 void CommandButtonWindow::OnCommand(int code) {

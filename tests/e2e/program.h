@@ -12,8 +12,7 @@
 
 namespace quill::testing {
 
-// Polls every millisecond (benchmarks time with it) until `ready` holds,
-// for ten seconds at most.
+// Polls every millisecond (benchmarks time with it) until `ready` holds, for ten seconds at most.
 template <typename Ready>
 bool WaitUntil(Ready&& ready) {
     for (int tries = 0; tries < 10000;

@@ -4,8 +4,7 @@
 namespace quill::testing {
 namespace {
 
-// Start-up and an edit of every font control, then Apply with one write
-// failing; row 43 is never written: a complete Apply.
+// Apply after StartAndEditFonts, one write failing; row 43 is never written: a complete Apply.
 class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {
   protected:
     // Start-up, then every font control edited: the list's second face for

@@ -54,8 +54,7 @@ TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnly) {
     const std::u16string face = toolkit_.ComboBoxNamed("fontCmb").List(1);
     Choose("fontCmb", 1);
     EXPECT_EQ(Text("fontCmb"), face);
-    EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{face, 8, true}));
-    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{face, 8, true}));
+    ExpectPreviews({face, 8, true});
     EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
     EXPECT_TRUE(ApplyFlag());
     Choose("menuCmb", 2);
@@ -71,19 +70,16 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_EQ(std::pair(PreviewFont("ActivePic").face, L("Menu").FontName()),
               std::pair(u"Tahoma"s, u"Tahoma"s));
     PressSpace("ckBold");  // the bold change runs, the point-size interlock does not
-    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 8, false}));
-    ExpectPreviews();
     PressSpace("ckPoint10");
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 1}));
-    EXPECT_EQ(PreviewFont("ActivePic").points, 8);
+    ExpectPreviews({u"Tahoma", 8, false});
     EXPECT_FALSE(ApplyFlag());
     Click("ckBold", WM_LBUTTONDOWN, /*inside=*/false);  // any press sets the flag
     EXPECT_EQ(State("ckBold"), kUnchecked);
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The point-size boxes before, the box and mouse button, the boxes after and
-// the previews' size.
+// The point-size boxes before, the box and mouse button, the boxes after and the previews' size.
 using Interlock = std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
@@ -93,8 +89,7 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
     SetBoxes(before);
     Click(box, button, inside);
     EXPECT_EQ(Sizes(), after);
-    EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", points, true}));
-    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", points, true}));
+    ExpectPreviews({u"Tahoma", points, true});
     EXPECT_TRUE(ApplyFlag());
 }
 
@@ -123,12 +118,10 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
         EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
         EXPECT_EQ(State("ckBold"), kChecked);
         EXPECT_EQ(Sizes(), (std::vector<int>{0, 0, 1}));
-        EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 10, true}));
-        EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 10, true}));
         EXPECT_EQ(L("Label6").FontName(), u"Tahoma");
         ExpectSwatches(kDefaultColours);
         ExpectMenuInStep();
-        ExpectPreviews();
+        ExpectPreviews({u"Tahoma", 10, true});
         EXPECT_TRUE(ApplyFlag());
     }
     PressKey(VK_ESCAPE);  // Escape presses Cancel

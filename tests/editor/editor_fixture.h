@@ -124,27 +124,32 @@ class EditorTest : public ::testing::Test {
         }
     }
 
-    // Each preview as it shows: the gradient between its swatches' colours,
-    // pixel for pixel where no caption reaches (the right half), and caption
-    // glyphs in its text swatch's colour on the left.
-    void ExpectPreviews() {
+    // Each preview as it shows, in `font`: the gradient between its swatches' colours, pixel for
+    // pixel where no caption reaches (the right half), and caption glyphs in its text swatch's
+    // colour on the left, the inactive one's longer.
+    void ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
         const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
             {"InactivePic", "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"}};
+        std::vector<int> glyphs;  // each caption's pixels in its text colour
         for (const auto& [pic, start, end, text] : previews) {
             const Image shown = Capture(Hwnd(pic));
+            glyphs.push_back(0);
             PixelSurface reference(shown.width, shown.height, 0);
             PaintGradient(reference, SplitColor(Back(start)), SplitColor(Back(end)));
-            int wrong = 0, glyphs = 0;
+            int wrong = 0;
             for (int i = 0; i < shown.width * shown.height; ++i) {
                 const int x = i % shown.width, y = i / shown.width;
                 const bool left = x < shown.width / 2,
                            gradient = shown.At(x, y) == reference.Pixel(x, y);
                 wrong += !left && !gradient;
-                glyphs += left && !gradient && shown.At(x, y) == Back(text);
+                glyphs.back() += left && !gradient && shown.At(x, y) == Back(text);
             }
-            EXPECT_EQ(std::pair(wrong, glyphs > 10), std::pair(0, true)) << pic;
+            EXPECT_EQ(std::tuple(wrong, glyphs.back() > 10, PreviewFont(pic)),
+                      std::tuple(0, true, font))
+                << pic;
         }
+        EXPECT_LT(glyphs[0], glyphs[1]);
     }
 
     DialogAnswerer dialogs_;

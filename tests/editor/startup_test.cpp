@@ -12,8 +12,6 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(State("ckBold"), kChecked);
     EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
-    EXPECT_EQ(PreviewFont("ActivePic"), (FontAttributes{u"Tahoma", 8, true}));
-    EXPECT_EQ(PreviewFont("InactivePic"), (FontAttributes{u"Tahoma", 8, true}));
     EXPECT_EQ(L("Label7").Caption(), u"Menu\r\nMenu");
     EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
     ExpectSwatches(kDefaultColours);

@@ -1,6 +1,5 @@
-// GetRegistryValue with any type code and bytes, past the first buffer too:
-// the case the type names with the stored data, or 1001 for a type it does
-// not handle, and no key handle left open.
+// GetRegistryValue with any type code and bytes, past the first buffer too: the case the type names
+// with the stored data, or 1001 for a type it does not handle, and no key handle left open.
 #include <cstddef>
 #include <cstdint>
 

@@ -1,5 +1,4 @@
-// GetRegistryValue and SetRegistryValue over the scripted store: every way
-// through both, each handle closed on every one.
+// GetRegistryValue and SetRegistryValue over the scripted store, every way through both.
 
 #include "store/registry_access.h"
 

@@ -47,7 +47,7 @@ inline void ExpectStoreContract(RegistryStore& store, const AnsiCodec& codec,
     const std::tuple<const char16_t*, Variant, std::uint32_t, std::string> cases[] = {
         {u"Text", u"-270"s, kRegSz, "-270\0"s},  // the NUL after the text is counted
         {u"Empty", u""s, kRegSz, ""},
-        {u"Dword", std::int32_t{-2}, kRegDword, "\xFE\xFF\xFF\xFF"},
+        {u"Dword", std::int32_t{-0x789ABCDF}, kRegDword, "\x21\x43\x65\x87"},  // little-endian
         {u"Big", ByteArray(big.begin(), big.end()), kRegBinary, big},  // longer than the first buffer
         {u"Caf\u00e9", u"Caf\u00e9"s, kRegSz, "Caf\xE9\0"s}};  // the ANSI code page
     // clang-format on

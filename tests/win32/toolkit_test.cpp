@@ -38,6 +38,10 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(289L, 382L));
     EXPECT_EQ(toolkit_.Caption(), u"Registry editor for Quillmar");
     EXPECT_FALSE(::GetWindowLongW(toolkit_.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+    auto type = [&](const char* button) { return ::GetWindowLongW(Hwnd(button), GWL_STYLE) & 15; };
+    EXPECT_EQ(std::pair(type("btnApply"), type("Command2")), std::pair(BS_DEFPUSHBUTTON, 0L));
+    // Where no control is, the form shows the button face.
+    EXPECT_EQ(testing::Capture(toolkit_.Handle()).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
     RECT suggested{10, 20, 610, 820};
     RECT dropped{};  // the list 3000 twips high
     ::SendMessageW(Hwnd("menuCmb"), CB_GETDROPPEDCONTROLRECT, 0,
@@ -87,6 +91,14 @@ TEST_F(ToolkitTest, OverlappingLabelsStackAndTabFollowsTheFocusOrder) {
     for (std::size_t i = 1; i < std::size(focus); ++i) {
         EXPECT_EQ(::GetNextDlgTabItem(toolkit_.Handle(), Hwnd(focus[i - 1]), FALSE), Hwnd(focus[i]))
             << focus[i];
+    }
+    // Focus comes back to where the window was left; to the window if that is disabled now.
+    ::SetFocus(Hwnd("btnApply"));
+    for (const bool enabled : {true, false}) {
+        ::SendMessageW(toolkit_.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+        toolkit_.ButtonNamed("btnApply").SetEnabled(enabled);
+        ::SendMessageW(toolkit_.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(::GetFocus(), enabled ? Hwnd("btnApply") : toolkit_.Handle());
     }
 }
 
@@ -166,7 +178,6 @@ TEST(WindowsDesktop, ListsEachHorizontalFaceOnceAndTheCurrentFonts) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(font);
         EXPECT_EQ(desktop.CurrentFontRecord(role), FontRecord(bytes, bytes + sizeof *font));
     }
-    EXPECT_EQ(desktop.SysColor(COLOR_MENU), static_cast<Color>(::GetSysColor(COLOR_MENU)));
 }
 
 }  // namespace
