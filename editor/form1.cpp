@@ -1,7 +1,5 @@
 #include "editor/form1.h"
 
-#include <array>
-
 #include "editor/attempt.h"
 #include "preview/titlebar_preview.h"
 
@@ -50,7 +48,7 @@ void Form1::OnEvent(std::string_view control, ControlEvent event) {
         void (Form1::*handler)();
     };
     using enum ControlEvent;
-    static constexpr std::array<Route, 23> kRoutes{{
+    static constexpr Route kRoutes[] = {
         {"btnApply", Click, &Form1::btnApply_Click},
         {"Command1", Click, &Form1::Command1_Click},
         {"Command2", Click, &Form1::Command2_Click},
@@ -74,7 +72,7 @@ void Form1::OnEvent(std::string_view control, ControlEvent event) {
         {"MenuColor", Click, &Form1::MenuColor_Click},
         {"MenuHighlightColor", Click, &Form1::MenuHighlightColor_Click},
         {"MenuTextColor", Click, &Form1::MenuTextColor_Click},
-    }};
+    };
     for (const Route& route : kRoutes) {
         if (route.control == control && route.event == event) {
             (this->*route.handler)();

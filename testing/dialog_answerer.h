@@ -67,8 +67,7 @@ class DialogAnswerer {
             }
             // The dialog is not shown yet: the section's own style says.
             seen.customColours =
-                (::GetWindowLongW(::GetDlgItem(dialog, kCustomSection), GWL_STYLE) & WS_VISIBLE) !=
-                0;
+                ::GetWindowLongW(::GetDlgItem(dialog, kCustomSection), GWL_STYLE) & WS_VISIBLE;
             if (colours_.empty()) {
                 button = IDCANCEL;
             } else {

@@ -1,7 +1,5 @@
 #include "win32/picture_window.h"
 
-#include <string>
-
 #include "win32/label_window.h"
 
 namespace quill::win32 {
@@ -92,8 +90,7 @@ void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint3
     ::SetTextColor(dc, ResolveColor(color));
     ::SetBkMode(dc, transparent ? TRANSPARENT : OPAQUE);
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    const std::string terminated(text);
-    ::DrawTextA(dc, terminated.c_str(), -1, &area, format);
+    ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, format);
     rect = {area.left, area.top, area.right, area.bottom};  // DT_CALCRECT reports back here
     Invalidate();
 }

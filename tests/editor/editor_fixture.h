@@ -23,8 +23,7 @@
 
 namespace quill::testing {
 
-// Seeds both keys afresh: the colours by value name, the two font records,
-// and one value of each key that the program does not write.
+// Seeds both keys afresh with these colours and records, and in each a value not the program's.
 inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
                        const std::vector<std::uint8_t>& menu) {
     KeyValues values{{L"ButtonText", Sz("0 0 0")}};  // not the program's to write
