@@ -2,7 +2,6 @@
 
 #include <strsafe.h>
 
-#include <array>
 #include <utility>
 
 #include "win32/dpi.h"
@@ -12,11 +11,11 @@ namespace quill::win32 {
 namespace {
 
 // Faces of the design and their stand-ins where the originals are missing.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 3> kReplacements{{
+constexpr std::pair<std::u16string_view, std::u16string_view> kReplacements[] = {
     {u"Arial Narrow", u"Liberation Sans Narrow"},
     {u"Arial", u"Liberation Sans"},
     {u"ＭＳ Ｐゴシック", u"IPAPGothic"},
-}};
+};
 
 int CALLBACK StopAtFirstFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;

@@ -31,6 +31,9 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
       font_(SpecOf(design.font)),
       hfont_(context.fonts.Create(font_, context.dpi)),
       imageDc_(::CreateCompatibleDC(nullptr)) {
+    if (!imageDc_) {
+        ThrowLastError("CreateCompatibleDC");
+    }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = InnerWidth();
@@ -40,8 +43,8 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     image_.reset(::CreateDIBSection(imageDc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!imageDc_ || !image_) {
-        ThrowLastError("the picture box's image");
+    if (!image_) {
+        ThrowLastError("CreateDIBSection");
     }
     imageSelected_.emplace(imageDc_.get(), image_.get());
 
