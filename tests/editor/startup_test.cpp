@@ -8,6 +8,7 @@ using namespace std::string_literals;
 TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();
+    EXPECT_EQ(::GetFocus(), Hwnd("ActivePic"));  // the first control that can take it
     EXPECT_FALSE(ApplyFlag());
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(State("ckBold"), kChecked);
