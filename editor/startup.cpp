@@ -83,12 +83,9 @@ void Form1::Form_Load() {
     ReadSwatch(ActiveTitleBar, u"ActiveTitle");
     ReadSwatch(GradientActiveTitlebar, u"GradientActiveTitle");
     ReadSwatch(ActiveTitle, u"TitleText");
-    // The previews' captions take the text swatches' colours, read or not.
-    ActivePic.SetForeColor(ActiveTitle.BackColor());
     ReadSwatch(InactiveTitlebar, u"InactiveTitle");
     ReadSwatch(GradientInactiveTitlebar, u"GradientInactiveTitle");
     ReadSwatch(InactiveTitle, u"InactiveTitleText");
-    InactivePic.SetForeColor(InactiveTitle.BackColor());
 
     RepaintActive();
     RepaintInactive();

@@ -10,9 +10,8 @@
 
 namespace quill::testing {
 
-// Answers the modal dialogs this thread shows as they open, as a user would:
-// a message box is read and closed with OK; the colour dialog is read, and
-// given the next colour queued and confirmed, or cancelled when none is.
+// Answers this thread's modal dialogs as they open: a message box is read and closed with OK; the
+// colour dialog is read, then given the next queued colour and confirmed, or cancelled if none is.
 class DialogAnswerer {
   public:
     struct Dialog {

@@ -6,9 +6,8 @@
 
 namespace quill::testing {
 
-// A 92-byte font record (LOGFONTW) as the desktop stores one: byte 0 the
-// height code (bytes 1 to 3 FF, a negative height), bytes 16 and 17 the
-// weight (700 with 188, else 400), the face in UTF-16LE from offset 28.
+// A 92-byte LOGFONTW as the desktop stores it: byte 0 the height code (1 to 3 FF: negative), bytes
+// 16 and 17 the weight (700 with 188, else 400), the face in UTF-16LE from offset 28.
 inline std::vector<std::uint8_t> MakeRecord(std::uint8_t height, std::uint8_t weightLow,
                                             std::u16string_view face) {
     std::vector<std::uint8_t> record(92, 0);

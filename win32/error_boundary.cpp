@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "win32/text.h"
+#include "win32/ansi_codec.h"
 
 namespace quill::win32 {
 
 std::u16string ErrorMessageText(std::int32_t number, const std::string& description) {
-    return FromWide(AnsiToWide("Error " + std::to_string(number) + ": " + description));
+    return AnsiCodec().FromAnsi("Error " + std::to_string(number) + ": " + description);
 }
 
 void ErrorBoundary::Report(std::int32_t number, const std::string& description) noexcept {

@@ -18,9 +18,6 @@ inline std::u16string FromWide(std::wstring_view text) {
     return {text.begin(), text.end()};
 }
 
-// Text in the ANSI code page (error descriptions) to UTF-16.
-std::wstring AnsiToWide(std::string_view text);
-
 // A window's text (a caption, a combo box's edit field).
 std::u16string WindowText(HWND hwnd);
 

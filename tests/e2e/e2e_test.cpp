@@ -25,8 +25,7 @@ TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
-// In a fresh process after Program.* and a restart of the Wine server (a new
-// sign-in): the desktop uses what the program wrote.
+// After Program.* and a restart of the Wine server (a new sign-in): the desktop uses what it wrote.
 TEST(DesktopAfterApply, UsesTheDefaultScheme) {
     // clang-format off
     const std::pair<int, const char*> colours[] = {

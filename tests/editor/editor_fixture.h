@@ -1,8 +1,7 @@
 #pragma once
 
-// The editor over the real Windows toolkit and Wine's registry, in process,
-// driven as a user would: clicks, keys and list choices sent to its controls,
-// its dialogs answered, what it shows read back from the toolkit and screen.
+// The editor in process over the real Windows toolkit and Wine's registry, driven as a user would:
+// clicks, keys, list choices, dialogs answered; what it shows read from the toolkit and screen.
 
 #include <gtest/gtest.h>
 

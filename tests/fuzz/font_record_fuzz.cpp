@@ -1,6 +1,5 @@
-// Any record decoded, and patched with any face name, size and weight: a
-// patch keeps the record's length and every byte outside its fields, reads
-// back as written, and a refused one changes nothing.
+// Any record decoded and patched with any face, size and weight: a patch keeps the length and every
+// byte outside its fields and reads back as written; a refused one changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,7 @@
 #pragma once
 
-// What the program relies on from a settings store: each case written,
-// stored and read back. It holds for the scripted store natively and for
-// Wine's registry, so the one stands in for the other.
+// What the program relies on from a settings store: each case written, stored and read back. It
+// holds for the scripted store natively and for Wine's registry: the one stands in for the other.
 
 #include <gtest/gtest.h>
 

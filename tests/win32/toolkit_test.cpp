@@ -1,5 +1,4 @@
-// The Windows toolkit against Wine's windows, controls and GDI where the
-// editor's tests do not reach: layout, error boundary, fonts, desktop.
+// The toolkit against Wine where the editor's tests do not reach: layout, errors, fonts, desktop.
 
 #include "win32/toolkit.h"
 
