@@ -1,7 +1,20 @@
 # Makes the release zip with cpack and checks what it holds: the program, the
-# README and the licence, in a folder named after the version; and that the
-# program's version resource names that version too.
-# Run as: cmake -DBUILD_DIR=... -DVERSION=... -DPROGRAM=... -P CheckPackage.cmake
+# README and the licence, in a folder named after the version and the kind of
+# Windows; that the program's version resource names that version too; and
+# that it imports nothing but Windows' own DLLs.
+# Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
+#         -DPROGRAM=... -P CheckPackage.cmake
+execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+if(NOT status EQUAL 0 OR NOT imports)
+  message(FATAL_ERROR "cannot read the imports of ${PROGRAM}")
+endif()
+foreach(import IN LISTS imports)
+  string(TOLOWER "${import}" dll)
+  if(NOT dll MATCHES "^dll name: (kernel32|user32|gdi32|advapi32|comdlg32|comctl32|msvcrt)\\.dll$")
+    message(FATAL_ERROR "the program imports a DLL that Windows does not ship: ${import}")
+  endif()
+endforeach()
 file(STRINGS "${PROGRAM}" versions ENCODING UTF-16LE REGEX "^[0-9]+\\.[0-9]+\\.[0-9]+$")
 if(NOT versions STREQUAL "${VERSION};${VERSION}")
   message(FATAL_ERROR "the version resource gives '${versions}', not ${VERSION} twice")
@@ -12,16 +25,16 @@ execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cpack failed:\n${out}")
 endif()
-set(zip "${BUILD_DIR}/quillmar-appearance-${VERSION}-win32.zip")
+set(zip "${BUILD_DIR}/quillmar-appearance-${VERSION}-${SYSTEM_NAME}.zip")
 if(NOT EXISTS "${zip}")
   message(FATAL_ERROR "no package at ${zip}:\n${out}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf "${zip}" OUTPUT_VARIABLE listing
                 RESULT_VARIABLE status)
-set(top "quillmar-appearance-${VERSION}-win32")
+set(top "quillmar-appearance-${VERSION}-${SYSTEM_NAME}")
 foreach(entry quillmar-appearance.exe README.md LICENSE)
   if(NOT listing MATCHES "${top}/${entry}")
     message(FATAL_ERROR "${entry} is not in the package:\n${listing}")
   endif()
 endforeach()
-message(STATUS "package ${zip}:\n${listing}")
+message(STATUS "package ${zip}:\n${listing}imports: ${imports}")

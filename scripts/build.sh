@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Configures and builds every tree: build/native (the core and its tests) and,
-# from it, build/win32 (the Windows program and its Wine tests),
-# build/sanitize (the core's tests under ASan and UBSan) and build/fuzz (the
-# libFuzzer targets).
+# from it, build/win32 and build/win64 (the 32-bit and 64-bit Windows
+# programs and their Wine tests), build/sanitize (the core's tests under
+# ASan and UBSan) and build/fuzz (the libFuzzer targets).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILL_WERROR=ON \

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the 32-bit program and starts it under Wine, in
-# the user's Wine prefix (or WINEPREFIX). With no X display it runs on a
-# virtual one (Xvfb).
+# Sets up the machine, builds the program and starts it under Wine, in the
+# user's Wine prefix (or WINEPREFIX): the 32-bit program where the machine
+# runs 32-bit code, the 64-bit one where it does not (or QUILL_NO_32BIT=1).
+# With no X display it runs on a virtual one (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake \
+source cmake/wine/loader.sh
+if why=$(quill_use_wine i386); then
+  tree=win32 toolchain=i686
+  echo "Starting the 32-bit program."
+else
+  tree=win64 toolchain=x86_64
+  echo "Starting the 64-bit program: $why."
+fi
+cmake -S . -B build/$tree -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$toolchain-mingw.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 -j"$(nproc)" --target quillmar-appearance
-program=build/win32/bin/quillmar-appearance.exe
-export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+cmake --build build/$tree -j"$(nproc)" --target quillmar-appearance
+program=build/$tree/bin/quillmar-appearance.exe
 if [[ -z "${DISPLAY:-}" ]]; then
   echo "No X display: running on a virtual screen (xvfb-run); close it with Ctrl+C."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$program"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" cmake/wine/run.sh "$program"
 fi
-exec wine "$program"
+exec cmake/wine/run.sh "$program"

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs everything the builds and tests need on Debian 12, as root.
 # Idempotent: when every package is already there it only checks and returns.
+# Both Wine loaders are installed; where the machine runs no 32-bit code the
+# 32-bit one stays unused (the Wine scripts probe it before use).
 set -euo pipefail
 
 packages=(
   cmake make g++ googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine xvfb xauth
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 wine32:i386 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-14-dev clang-tidy cppcheck
 )

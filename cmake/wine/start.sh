@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Prepares the Wine test environment in STATE_DIR: a prefix of its own (never
-# the user's), an Xvfb display and one persistent wineserver for the run.
+# Prepares the Wine test environment in STATE_DIR for programs of ARCH (i386
+# or x86_64): a prefix of its own (never the user's) of that kind, an Xvfb
+# display and one persistent wineserver for the run. Where the machine cannot
+# run ARCH it says why and exits 77 (skipped).
 set -eu
+source "$(dirname "$0")/loader.sh"
 state=$(realpath -m "$1")
+quill_use_wine "$2" || exit
 mkdir -p "$state"
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -16,14 +20,18 @@ for _ in $(seq 100); do [[ -s "$state/display" ]] && break; sleep 0.1; done
 [[ -s "$state/display" ]] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(cat "$state/display")"
 
+# A prefix of another kind (left by an older build) is made anew.
+if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+  rm -rf "$WINEPREFIX"
+fi
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-  echo "creating Wine prefix $WINEPREFIX"
-  wineboot -i >"$state/wineboot.log" 2>&1
+  echo "creating Wine prefix $WINEPREFIX ($WINEARCH)"
+  "$WINELOADER" wineboot -i >"$state/wineboot.log" 2>&1
 fi
 setsid wineserver -p >/dev/null 2>&1 </dev/null &
 # The test prefix's settings (Wine's drive Z: is "/"). This also starts the
 # server's session once, so later test processes start fast; the session's
 # services must not hold this script's output open.
 settings="Z:$(realpath "$(dirname "$0")/test-prefix.reg" | tr / '\\')"
-wine reg import "$settings" >/dev/null 2>&1 </dev/null
-echo "Wine ready: prefix $WINEPREFIX, display $DISPLAY"
+"$WINELOADER" reg import "$settings" >/dev/null 2>&1 </dev/null
+echo "Wine ready: prefix $WINEPREFIX ($WINEARCH), display $DISPLAY"
