@@ -22,8 +22,8 @@ class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {
     // StartAndEditFonts, over what they held before.
     std::pair<KeyValues, KeyValues> After(int count) {
         auto keys = std::pair(seeded_.first, seeded_.second);
-        const auto writes = AppliedScheme(kDefaultColours, MakeRecord(243, 144, face_),
-                                          MakeRecord(244, 144, face_));
+        const auto writes = AppliedScheme(kDefaultColours, MakeRecord(-13, 144, face_),
+                                          MakeRecord(-12, 144, face_));
         for (const auto& [key, name, value] : std::span(writes).first(count)) {
             (key == kColorsKey ? keys.first : keys.second)[name] = value;
         }
