@@ -11,6 +11,23 @@ std::uint8_t ByteAt(std::span<const std::uint8_t> record, std::size_t index) {
     return record.size() > index ? record[index] : 0;
 }
 
+// lfHeight: bytes 0-3 as one signed value, low byte first.
+std::int32_t HeightOf(std::span<const std::uint8_t> record) {
+    std::uint32_t height = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        height |= std::uint32_t{ByteAt(record, i)} << (8 * i);
+    }
+    return static_cast<std::int32_t>(height);
+}
+
+// The whole height: writing byte 0 alone would turn a height kept in points
+// into one of some 240 points.
+void WriteHeight(FontRecord& record, std::int32_t height) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        record[i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(height) >> (8 * i));
+    }
+}
+
 // The face name's UTF-16LE bytes from offset 28, then zeros to the end of
 // the record, whatever its length: a long name is cut where the record ends.
 void WriteFaceName(FontRecord& record, std::u16string_view face) {
@@ -46,10 +63,12 @@ bool DecodeBold(std::span<const std::uint8_t> record) {
 }
 
 int DecodePointSize(std::span<const std::uint8_t> record) {
-    switch (ByteAt(record, 0)) {
+    switch (HeightOf(record)) {
         case kHeight10Point:
+        case 10:
             return 10;
         case kHeight8Point:
+        case 8:
             return 8;
         default:
             return 9;
@@ -69,11 +88,11 @@ PatchResult PatchCaptionRecord(FontRecord& record, std::optional<int> pointSize,
     if (const PatchResult check = CheckPatch(record, face); check != PatchResult::Ok)
         return check;
     if (pointSize == 8) {
-        record[0] = kHeight8Point;
+        WriteHeight(record, kHeight8Point);
     } else if (pointSize == 9) {
-        record[0] = kHeight9Point;
+        WriteHeight(record, kHeight9Point);
     } else if (pointSize == 10) {
-        record[0] = kHeight10Point;
+        WriteHeight(record, kHeight10Point);
     }
     record[16] = bold ? kBoldLow : kNormalLow;
     record[17] = bold ? kBoldHigh : kNormalHigh;

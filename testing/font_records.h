@@ -1,18 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
 namespace quill::testing {
 
-// A 92-byte LOGFONTW as the desktop stores it: byte 0 the height code (1 to 3 FF: negative), bytes
-// 16 and 17 the weight (700 with 188, else 400), the face in UTF-16LE from offset 28.
-inline std::vector<std::uint8_t> MakeRecord(std::uint8_t height, std::uint8_t weightLow,
+// A 92-byte LOGFONTW as the desktop stores it: bytes 0-3 the height (negative: pixels, positive:
+// points), bytes 16 and 17 the weight (700 with 188, else 400), the face in UTF-16LE from
+// offset 28.
+inline std::vector<std::uint8_t> MakeRecord(std::int32_t height, std::uint8_t weightLow,
                                             std::u16string_view face) {
     std::vector<std::uint8_t> record(92, 0);
-    record[0] = height;
-    record[1] = record[2] = record[3] = 0xFF;
+    std::memcpy(record.data(), &height, 4);  // low byte first: our machines are little-endian
     record[16] = weightLow;
     record[17] = weightLow == 188 ? 2 : 1;
     for (std::size_t i = 0; i < face.size(); ++i) {

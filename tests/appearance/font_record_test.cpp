@@ -17,12 +17,14 @@ FontRecord PatternRecord(std::size_t size = kFontRecordSize) {
     return record;
 }
 
-TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
-    const std::tuple<std::uint8_t, std::uint8_t, int, bool> cases[] = {
-        {244, 144, 9, false}, {243, 188, 10, true}, {245, 188, 8, true},
-        {13, 144, 9, false},  {0, 88, 9, false},    {246, 189, 9, false}};
-    for (const auto& [byte0, byte16, points, bold] : cases) {
-        const FontRecord record = testing::MakeRecord(byte0, byte16, u"");
+TEST(FontRecordDecode, ReadsTheHeightByte16AndTheNameWithoutItsNuls) {
+    // Heights in pixels (negative) and in points (positive): F3 00 00 00 is 243 points, not 10.
+    const std::tuple<std::int32_t, std::uint8_t, int, bool> cases[] = {
+        {-12, 144, 9, false}, {-13, 188, 10, true}, {-11, 188, 8, true},
+        {10, 144, 10, false}, {8, 144, 8, false},   {243, 144, 9, false},
+        {-10, 144, 9, false}, {0, 88, 9, false},    {0xFFFFF5, 189, 9, false}};
+    for (const auto& [height, byte16, points, bold] : cases) {
+        const FontRecord record = testing::MakeRecord(height, byte16, u"");
         EXPECT_EQ(std::pair(DecodePointSize(record), DecodeBold(record)), std::pair(points, bold));
     }
     // Every NUL goes: the leftovers of a longer name stay.
@@ -34,7 +36,8 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
     bytes.fill(188);
     EXPECT_FALSE(DecodeBold(std::span(bytes).first(16)));
     EXPECT_TRUE(DecodeBold(std::span(bytes).first(17)));
-    EXPECT_EQ(DecodePointSize(std::span(bytes).first(0)), 9);
+    const std::array<std::uint8_t, 4> points{10, 0, 0, 0x80};  // a missing byte reads as 0
+    EXPECT_EQ(DecodePointSize(std::span(points).first(1)), 10);
     EXPECT_EQ(DecodeFaceName(std::span(bytes).first(28)), u"");
     EXPECT_EQ(DecodeFaceName(std::span(bytes).first(31)), u"\uBCBC");  // an odd byte is left
 }
@@ -42,16 +45,16 @@ TEST(FontRecordDecode, ReadsBytes0And16AndTheNameWithoutItsNuls) {
 TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
     const FontRecord original = PatternRecord();
     // clang-format off
-    const std::tuple<std::optional<int>, bool, int, int> caption[] = {
-        {8, true, 245, 188}, {9, false, 244, 144}, {10, true, 243, 188}, {std::nullopt, false, 100, 144}};
+    const std::tuple<std::optional<int>, bool, std::int32_t, int> caption[] = {
+        {8, true, -11, 188}, {9, false, -12, 144}, {10, true, -13, 188}, {std::nullopt, false, 0x67666564, 144}};
     // clang-format on
-    for (const auto& [points, bold, byte0, byte16] : caption) {
+    for (const auto& [points, bold, height, byte16] : caption) {
         FontRecord record = original;
         // The name comes from a longer text: only its own units are written.
         ASSERT_EQ(PatchCaptionRecord(record, points, bold, std::u16string_view(u"Ari\u30B4x", 4)),
                   PatchResult::Ok);
-        FontRecord expected = testing::MakeRecord(byte0, byte16, u"Ari\u30B4");
-        std::copy_n(original.begin() + 1, 15, expected.begin() + 1);
+        FontRecord expected = testing::MakeRecord(height, byte16, u"Ari\u30B4");
+        std::copy_n(original.begin() + 4, 12, expected.begin() + 4);
         std::copy_n(original.begin() + 18, 10, expected.begin() + 18);
         EXPECT_EQ(record, expected) << points.value_or(0);
     }
@@ -66,7 +69,7 @@ TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
     ASSERT_EQ(PatchMenuRecord(large, u"Arial"), PatchResult::Ok);
     EXPECT_EQ(std::pair(large.size(), large.back()), std::pair(std::size_t{4000}, std::uint8_t{0}));
     ASSERT_EQ(PatchCaptionRecord(tiny, 8, true, u"Arial"), PatchResult::Ok);  // no name area
-    EXPECT_EQ(std::pair(tiny[0], tiny[17]), std::pair(std::uint8_t{245}, std::uint8_t{2}));
+    EXPECT_EQ(std::pair(DecodePointSize(tiny), tiny[17]), std::pair(8, std::uint8_t{2}));
     // A refusal leaves the record untouched.
     const std::tuple<std::size_t, std::u16string, PatchResult> cases[] = {
         {kFontRecordSize, u"", PatchResult::EmptyFaceName},

@@ -9,10 +9,10 @@
 namespace quill::testing {
 namespace {
 
-TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
+TEST(Program, AppliesTheDefaultSchemeOverHeightsInPointsAndEndsOnEscape) {
     SeedKey(kColorsKey, {{L"MenuBar", Sz("1 2 3")}});
-    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(MakeRecord(244, 144, u"Courier New"))},
-                          {L"MenuFont", Binary(MakeRecord(245, 144, u"Tahoma"))}});
+    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(MakeRecord(10, 144, u"Courier New"))},
+                          {L"MenuFont", Binary(MakeRecord(8, 144, u"Tahoma"))}});
     const Program program;
     ASSERT_TRUE(program.main) << "no window";
     ::PostMessageW(program.Control("Command1"), BM_CLICK, 0, 0);
@@ -21,6 +21,8 @@ TEST(Program, AppliesTheDefaultSchemeAndEndsOnEscape) {
         wchar_t caption[8] = {};
         return ::GetWindowTextW(program.main, caption, 8) && std::wstring(caption) == L"Yes!";
     }));
+    // The caption's height written whole, in pixels, over the one kept in points.
+    EXPECT_EQ(Snapshot(kMetricsKey).at(L"CaptionFont").data, MakeRecord(-13, 188, u"Tahoma"));
     ::PostMessageW(program.Control("ckBold"), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(program.ExitCode(), 0u);
 }
@@ -39,6 +41,7 @@ TEST(DesktopAfterApply, UsesTheDefaultScheme) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    EXPECT_LT(metrics.iCaptionHeight, 30);  // raised to fit a 13-pixel font, no more
     for (const LOGFONTW* font :
          {&metrics.lfCaptionFont, &metrics.lfSmCaptionFont, &metrics.lfMenuFont}) {
         const bool menu = font == &metrics.lfMenuFont;

@@ -22,8 +22,8 @@ class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {
     // StartAndEditFonts, over what they held before.
     std::pair<KeyValues, KeyValues> After(int count) {
         auto keys = std::pair(seeded_.first, seeded_.second);
-        const auto writes = AppliedScheme(kDefaultColours, MakeRecord(243, 144, face_),
-                                          MakeRecord(244, 144, face_));
+        const auto writes = AppliedScheme(kDefaultColours, MakeRecord(-13, 144, face_),
+                                          MakeRecord(-12, 144, face_));
         for (const auto& [key, name, value] : std::span(writes).first(count)) {
             (key == kColorsKey ? keys.first : keys.second)[name] = value;
         }
@@ -48,19 +48,21 @@ TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, ApplyTest, ::testing::Range(1, 44));
 
-TEST_F(EditorTest, ApplyTakesTheFirstCheckedSizeAndRefusesFaceNamesItCannotWriteBeforeAnyWrite) {
-    Start();
+TEST_F(EditorTest, ApplyWritesTheFirstCheckedSizeWholeAndRefusesBadFaceNamesBeforeAnyWrite) {
+    SeedScheme(kDefaultColours, MakeRecord(8, 144, u"Tahoma"), MakeRecord(10, 144, u"Tahoma"));
+    Start();  // a caption height kept in points: 8 points
+    EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
     Press("Command1");  // an edit: Apply can be pressed
     const std::wstring longest(31, L'x'), tooLong(32, L'x');
     // The size boxes, a face typed into a list, and the caption record's
-    // height byte written then; 0 when Apply refuses.
+    // height written then, bytes 0-3; 0 when Apply refuses.
     // clang-format off
     const std::tuple<std::vector<int>, const char*, std::wstring, int> cases[] = {
-        {{1, 0, 1}, "fontCmb", L"Tahoma", 245}, {{0, 1, 1}, "menuCmb", longest, 244},
-        {{0, 0, 1}, "fontCmb", longest, 243},   {{0, 0, 0}, "fontCmb", L"Tahoma", 243},
-        {{1, 1, 0}, "fontCmb", L"Tahoma", 245}, {{1, 0, 0}, "fontCmb", L"", 0},
-        {{1, 0, 0}, "menuCmb", L"", 0},         {{1, 0, 0}, "fontCmb", tooLong, 0},
-        {{1, 0, 0}, "menuCmb", tooLong, 0}};
+        {{0, 0, 0}, "fontCmb", L"Tahoma", 8},   {{1, 0, 1}, "fontCmb", L"Tahoma", -11},
+        {{0, 1, 1}, "menuCmb", longest, -12},   {{0, 0, 1}, "fontCmb", longest, -13},
+        {{0, 0, 0}, "fontCmb", L"Tahoma", -13}, {{1, 1, 0}, "fontCmb", L"Tahoma", -11},
+        {{1, 0, 0}, "fontCmb", L"", 0},         {{1, 0, 0}, "menuCmb", L"", 0},
+        {{1, 0, 0}, "fontCmb", tooLong, 0},     {{1, 0, 0}, "menuCmb", tooLong, 0}};
     // clang-format on
     for (const auto& [boxes, list, face, height] : cases) {
         SeedKey(kColorsKey, {});
@@ -69,8 +71,9 @@ TEST_F(EditorTest, ApplyTakesTheFirstCheckedSizeAndRefusesFaceNamesItCannotWrite
         Type(list, face.c_str());
         Press("btnApply");
         EXPECT_EQ(toolkit_.Caption(), height != 0 ? u"Yes!" : u"Failed!");
-        const KeyValues written = Snapshot(kMetricsKey);
-        EXPECT_EQ(written.empty() ? 0 : written.at(L"CaptionFont").data.at(0), height);
+        auto caption = Snapshot(kMetricsKey)[L"CaptionFont"].data;  // none when refused
+        caption.resize(4);
+        EXPECT_EQ(caption[0] | caption[1] << 8 | caption[2] << 16 | caption[3] << 24, height);
         EXPECT_EQ(Snapshot(kColorsKey).empty(), height == 0);
         Type(list, L"Tahoma");
     }

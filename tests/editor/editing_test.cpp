@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
 // clang-format on
 
 TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
-    SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(244, 144, u"Arial"),
-               MakeRecord(244, 144, u"Arial"));
+    SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(-12, 144, u"Arial"),
+               MakeRecord(-12, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();  // 9 points, not bold
     const FontAttributes arial9{u"Arial", 9, false};

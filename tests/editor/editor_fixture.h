@@ -50,8 +50,8 @@ class EditorTest : public ::testing::Test {
   protected:
     // The default colours; Tahoma captions of 8 points, bold; Tahoma menus.
     EditorTest() {
-        SeedScheme(kDefaultColours, MakeRecord(245, 188, u"Tahoma"),
-                   MakeRecord(244, 144, u"Tahoma"));
+        SeedScheme(kDefaultColours, MakeRecord(-11, 188, u"Tahoma"),
+                   MakeRecord(-12, 144, u"Tahoma"));
     }
 
     // Start-up, then the window shown, as the program does it.

@@ -41,7 +41,7 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported)
         {L"InactiveTitleText", {11, {1, 2, 3, 4, 5, 6, 7, 8}}}};  // the others missing
     // clang-format on
     SeedKey(kColorsKey, colours);
-    auto menu = MakeRecord(245, 144, u"Arial");
+    auto menu = MakeRecord(-11, 144, u"Arial");
     menu.resize(4000);
     SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(17, 245))},
                           {L"MenuFont", Binary(menu)}});
@@ -58,10 +58,10 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported)
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
 
-    // Eighteen bytes hold the size and the weight: 10 points, not bold. A
-    // Colors key that cannot be opened is reported once for each colour.
+    // 18 bytes hold +10 points and the weight, not bold; a Colors key not opened: once per colour.
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
-    SeedKey(kMetricsKey, {{L"CaptionFont", Binary(std::vector<std::uint8_t>(18, 243))}});
+    SeedKey(kMetricsKey,
+            {{L"CaptionFont", Binary({10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 144, 1})}});
     win32::Toolkit toolkit;
     std::optional<Form1> form;
     ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));

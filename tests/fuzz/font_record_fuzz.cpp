@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK((PatchMenuRecord(menu, face) == PatchResult::Ok) == patched);
     FUZZ_CHECK(caption.size() == original.size() && menu.size() == original.size());
     for (std::size_t i = 0; i < original.size(); ++i) {
-        const bool name = i >= kFaceNameOffset, captionField = name || i == 0 || i == 16 || i == 17;
+        const bool name = i >= kFaceNameOffset, captionField = name || i < 4 || i == 16 || i == 17;
         FUZZ_CHECK(caption[i] == original[i] || (patched && captionField));
         FUZZ_CHECK(menu[i] == original[i] || (patched && name));
     }
