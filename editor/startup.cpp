@@ -2,7 +2,6 @@
 
 #include "appearance/scheme_table.h"
 #include "editor/form1.h"
-#include "store/app_error.h"
 
 namespace quill {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/app_error.h"
+#include "appearance/app_error.h"
 #include "win32/label_window.h"
 
 namespace quill::win32 {

@@ -2,7 +2,6 @@
 
 #include "store/registry_access.h"
 
-#include "store/app_error.h"
 #include "testing/latin1_codec.h"
 #include "testing/scripted_store.h"
 #include "tests/store/store_contract.h"
