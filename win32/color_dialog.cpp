@@ -5,7 +5,7 @@
 #include <string>
 
 #include "appearance/app_error.h"
-#include "win32/label_window.h"
+#include "win32/gdi_color.h"
 
 namespace quill::win32 {
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/gdi_color.h"
 #include "win32/text.h"
 
 namespace quill::win32 {
@@ -10,10 +11,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillmarLabel";
 
 }  // namespace
-
-COLORREF ResolveColor(Color c) {
-    return IsSystemColor(c) ? ::GetSysColor(SystemColorIndex(c)) : static_cast<COLORREF>(c);
-}
 
 void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
     RegisterObjectWindowClass<LabelWindow>(instance, kClassName);

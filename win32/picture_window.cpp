@@ -1,6 +1,6 @@
 #include "win32/picture_window.h"
 
-#include "win32/label_window.h"
+#include "win32/gdi_color.h"
 
 namespace quill::win32 {
 namespace {
