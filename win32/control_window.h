@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "editor/layout.h"
 #include "ports/toolkit.h"
 #include "win32/error_boundary.h"
 #include "win32/font_factory.h"
+#include "win32/form_design.h"
 #include "win32/handles.h"
 
 namespace quill::win32 {
@@ -35,6 +35,9 @@ struct CreateContext {
     ErrorBoundary& errors;
     FontFactory& fonts;
 };
+
+// The font of a design row; an empty face means the window font.
+FontSpec SpecOf(const FontDesign& design);
 
 // A control's pixel rectangle at a DPI: position and size from the design's
 // twips. A line is horizontal and as thin as one pixel at 96 DPI, scaled.

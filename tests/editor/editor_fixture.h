@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "editor/form1.h"
-#include "editor/layout.h"
 #include "preview/titlebar_preview.h"
 #include "testing/dialog_answerer.h"
 #include "testing/failing_store.h"
@@ -19,8 +18,11 @@
 #include "testing/screen.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
+#include "win32/form_design.h"
 
 namespace quill::testing {
+
+using win32::ControlIdOf;
 
 // Seeds both keys afresh with these colours and records, and in each a value not the program's.
 inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
