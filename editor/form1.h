@@ -121,7 +121,7 @@ class Form1 final : public EventSink {
     Label& Label7;
     Label& Menu;
     CommandButton& btnApply;
-    ColorDialog& CommonDialog;
+    ColorChooser& CommonDialog;
     MenuImitation menu_;
 };
 
