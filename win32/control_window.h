@@ -49,12 +49,11 @@ RECT PixelRectOf(const ControlDesign& design, int dpi);
 class ControlWindow {
   public:
     ControlWindow(const ControlDesign& design, const CreateContext& context)
-        : design_(design), name_(design.name), events_(context.events), errors_(context.errors) {}
+        : design_(design), events_(context.events), errors_(context.errors) {}
     virtual ~ControlWindow() = default;
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
 
-    const ControlDesign& Design() const { return design_; }
     HWND Handle() const { return hwnd_.get(); }
     ErrorBoundary& Errors() const { return errors_; }
 
@@ -71,7 +70,6 @@ class ControlWindow {
     void DestroyWindow() { hwnd_.reset(); }
 
     const ControlDesign& design_;
-    const std::string name_;
     EventRouter& events_;
     ErrorBoundary& errors_;
     UniqueHwnd hwnd_;

@@ -116,7 +116,7 @@ LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::GetClientRect(hwnd_.get(), &area);
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (wasPressed && ::PtInRect(&area, at) && design_.kind != ControlKind::Line) {
-                events_.RaiseFromWindows(name_, ControlEvent::Click);
+                events_.RaiseFromWindows(design_.name, ControlEvent::Click);
             }
             return 0;
         }
