@@ -90,7 +90,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     std::vector<Row> rows_;  // in the layout table's order
     ColorDialog colorDialog_;
     WindowsDesktop desktop_;
-    MessageBox messages_;
+    AppMessageBox messages_;
     EventSink* sink_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool unloaded_ = false;
