@@ -11,21 +11,6 @@ namespace {
 
 using testing::PixelSurface;
 
-TEST(GradientComponent, IsTheRoundedInterpolationForEveryPairAndStep) {
-    // (255 * from + (to - from) * step) / 255 rounded: with a scale width of
-    // 255 the single-precision steps never land on a half.
-    int wrong = 0;
-    for (int from = 0; from < 256; ++from) {
-        for (int to = 0; to < 256; ++to) {
-            for (int step = 0; step < 256; ++step) {
-                wrong += GradientComponent(from, to, step, 255) !=
-                         (2 * (255 * from + (to - from) * step) + 255) / 510;
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
-}
-
 TEST(PaintGradient, DrawsSteps0To255AsOverlappingStrokes) {
     // Two pixels a unit: stroke i is 5 pixels wide around pixel 2i, so pixel x
     // shows the last stroke over it, (x + 2) / 2: here steps 1, 64, 128, 200, 255.
