@@ -25,11 +25,11 @@ namespace quill::testing {
 using win32::ControlIdOf;
 
 // Seeds both keys afresh with these colours and records, and in each a value not the program's.
-inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
+inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint8_t>& caption,
                        const std::vector<std::uint8_t>& menu) {
     KeyValues values{{L"ButtonText", Sz("0 0 0")}};  // not the program's to write
-    for (const auto& [name, text] : colours) {
-        values[name] = Sz(text);
+    for (const auto& [name, colour] : colours) {
+        values[name] = Sz(colour);
     }
     SeedKey(kColorsKey, values);
     SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)},
@@ -101,11 +101,9 @@ class EditorTest : public ::testing::Test {
     bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }
 
     // The swatches hold these colours, by the value names they are stored under.
-    void ExpectSwatches(const SwatchTexts& colours) {
+    void ExpectSwatches(const SwatchColours& colours) {
         for (const auto& [swatch, value] : kSwatchValues) {
-            const std::string& text = colours.at(value);
-            EXPECT_EQ(Back(swatch), ParseColorText(std::u16string(text.begin(), text.end())))
-                << swatch;
+            EXPECT_EQ(Back(swatch), static_cast<Color>(colours.at(value))) << swatch;
         }
     }
 
