@@ -48,7 +48,22 @@ inline constexpr SwatchValue kSwatchValues[] = {
     {"InactiveTitle", L"InactiveTitleText"}, {"GradientInactiveTitlebar", L"GradientInactiveTitle"}};
 // clang-format on
 
-class EditorTest : public ::testing::Test {
+// The window over the real toolkit, its controls found by name, this thread's dialogs answered.
+class WindowTest : public ::testing::Test {
+  protected:
+    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
+    // A mouse button pressed over a control and released inside or outside it.
+    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
+        ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
+        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+    }
+
+    DialogAnswerer dialogs_;
+    win32::Toolkit toolkit_;
+};
+
+// The editor over that window and Wine's registry, both keys seeded.
+class EditorTest : public WindowTest {
   protected:
     // The default colours; Tahoma captions of 8 points, bold; Tahoma menus.
     EditorTest() {
@@ -60,13 +75,6 @@ class EditorTest : public ::testing::Test {
     void Start() {
         ASSERT_TRUE(win32::StartEditor(toolkit_, store_, codec_, form_));
         toolkit_.Show(SW_SHOWNOACTIVATE);
-    }
-
-    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A mouse button pressed over a control and released inside or outside it.
-    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
-        ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
-        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
     }
     void PressSpace(std::string_view box) {
         ::SetFocus(Hwnd(box));
@@ -150,8 +158,6 @@ class EditorTest : public ::testing::Test {
         EXPECT_LT(glyphs[0], glyphs[1]);
     }
 
-    DialogAnswerer dialogs_;
-    win32::Toolkit toolkit_;
     FailingStore store_;  // the registry
     win32::AnsiCodec codec_;
     std::optional<Form1> form_;

@@ -13,8 +13,8 @@
 namespace quill::win32 {
 namespace {
 
-// The editor's fixture without the editor: the toolkit's events are noted.
-class ToolkitTest : public testing::EditorTest, EventSink {
+// The window without the editor: the toolkit's events are noted.
+class ToolkitTest : public testing::WindowTest, EventSink {
   protected:
     ToolkitTest() {
         toolkit_.SetEventSink(this);
@@ -137,14 +137,23 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     toolkit_.LabelNamed("MenuHilight").SetFontName(u"ＭＳ Ｐゴシック");
     // Its design face again: with the design character set, as the list's.
     EXPECT_EQ(realised("MenuHilight"), realised("fontCmb"));
+}
+
+TEST(FontHeight, IsTheNegativeCharacterHeightInPixels) {
     EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
-    EXPECT_EQ(std::tuple(IsFaceInstalled(toolkit_.Screen().FontName(0)), IsFaceInstalled(u""),
+}
+
+TEST(IsFaceInstalled, FindsAListedFaceButNoEmptyOrOverlongName) {
+    EXPECT_EQ(std::tuple(IsFaceInstalled(ListScreenFonts().at(0)), IsFaceInstalled(u""),
                          IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
               std::tuple(true, false, false));
+}
+
+TEST(WindowsError, NamesTheCallThatFailedAndGivesTheSystemsText) {
     EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
-TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddleAndAQuitEndsTheLoop) {
+TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
     const testing::Image shown = testing::Capture(Hwnd("Label6"));  // "Menu"
     int first = shown.width;  // the caption's leftmost column, inside the border
     for (int i = 0; i < shown.width * shown.height; ++i) {
@@ -154,6 +163,9 @@ TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddleAndAQuitEndsTheLoop) {
         }
     }
     EXPECT_GT(first, shown.width / 4);
+}
+
+TEST_F(ToolkitTest, AQuitMessageEndsTheMessageLoop) {
     ::PostQuitMessage(0);  // the session ends: so does the message loop
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
 }
