@@ -4,16 +4,15 @@
 namespace quill {
 
 void Form1::PickColor(Label& target) noexcept {
-    // Ignore-and-continue: a failing step is skipped. A cancelled dialog
-    // fails ShowColor, and then nothing is stored.
-    Attempt([&] { CommonDialog.SetCancelError(true); });
-    Attempt([&] { CommonDialog.SetFlags(kColorDialogRgbInit | kColorDialogFullOpen); });
-    // The dialog starts from the colour the swatch shows.
-    Attempt([&] { CommonDialog.SetColor(ShownColor(target.BackColor())); });
-    if (Attempt([&] { CommonDialog.ShowColor(); }) &&
-        Attempt([&] { target.SetBackColor(CommonDialog.GetColor()); })) {
-        Attempt([&] { btnApply.SetEnabled(true); });
-    }
+    // The dialog opens on the colour the swatch shows. A chosen colour goes
+    // to the swatch and sets the apply flag; a cancel changes nothing. Under
+    // the ignore-and-continue rule no error leaves this operation.
+    Attempt([&] {
+        if (const auto chosen = CommonDialog.Choose(ShownColor(target.BackColor()))) {
+            target.SetBackColor(*chosen);
+            btnApply.SetEnabled(true);
+        }
+    });
 }
 
 void Form1::ActiveTitleBar_Click() {

@@ -76,6 +76,8 @@ class Form1 final : public EventSink {
     FontRecord ReadFontRecord(std::u16string_view valueName, FontRole role);
     void ReadSwatch(Label& swatch, std::u16string_view valueName);
 
+    // The point-size box of 8, 9 or 10 points.
+    CheckBox& PointBox(int size);
     void PointSizeInterlock(CheckBox& box, CheckBox& other1, CheckBox& other2, std::int16_t size);
     void RepaintActive();
     void RepaintInactive();
@@ -121,7 +123,7 @@ class Form1 final : public EventSink {
     Label& Label7;
     Label& Menu;
     CommandButton& btnApply;
-    ColorDialog& CommonDialog;
+    ColorChooser& CommonDialog;
     MenuImitation menu_;
 };
 

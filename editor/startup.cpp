@@ -2,7 +2,6 @@
 
 #include "appearance/scheme_table.h"
 #include "editor/form1.h"
-#include "store/app_error.h"
 
 namespace quill {
 
@@ -34,23 +33,10 @@ void Form1::Form_Load() {
     MenuFontBytes = ReadFontRecord(u"MenuFont", FontRole::Menu);
     const std::u16string menuFace = DecodeFaceName(MenuFontBytes);
 
-    switch (DecodePointSize(CaptionFontBytes)) {
-        case 10:
-            ckPoint10.SetValue(kChecked);
-            ActivePic.SetFontSize(10);
-            InactivePic.SetFontSize(10);
-            break;
-        case 8:
-            ckPoint8.SetValue(kChecked);
-            ActivePic.SetFontSize(8);
-            InactivePic.SetFontSize(8);
-            break;
-        default:
-            ckPoint9.SetValue(kChecked);
-            ActivePic.SetFontSize(9);
-            InactivePic.SetFontSize(9);
-            break;
-    }
+    const int size = DecodePointSize(CaptionFontBytes);  // 8, 9 or 10
+    PointBox(size).SetValue(kChecked);
+    ActivePic.SetFontSize(static_cast<float>(size));
+    InactivePic.SetFontSize(static_cast<float>(size));
 
     const Desktop& screen = toolkit_.Screen();
     for (int i = 0; i < screen.FontCount(); ++i) {
@@ -89,6 +75,10 @@ void Form1::Form_Load() {
 
     RepaintActive();
     RepaintInactive();
+}
+
+CheckBox& Form1::PointBox(int size) {
+    return size == 8 ? ckPoint8 : size == 10 ? ckPoint10 : ckPoint9;
 }
 
 FontRecord Form1::ReadFontRecord(std::u16string_view valueName, FontRole role) {

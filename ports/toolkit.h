@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "appearance/color_text.h"
-#include "ports/color_dialog.h"
+#include "ports/color_chooser.h"
 #include "ports/desktop.h"
 #include "ports/message_box.h"
 #include "ports/picture_surface.h"
@@ -12,7 +12,7 @@
 namespace quill {
 
 // What the editor relies on from the window toolkit: the window, its
-// controls reached by name, their events, the colour dialog, the desktop and
+// controls reached by name, their events, the colour chooser, the desktop and
 // the message box.
 
 enum class ControlEvent {
@@ -112,7 +112,7 @@ class Toolkit {
     virtual ComboBox& ComboBoxNamed(std::string_view name) = 0;
     virtual CommandButton& ButtonNamed(std::string_view name) = 0;
     virtual PictureBox& PictureNamed(std::string_view name) = 0;
-    virtual ColorDialog& CommonDialog() = 0;
+    virtual ColorChooser& CommonDialog() = 0;
     virtual Desktop& Screen() = 0;
     virtual MessageBoxPort& Messages() = 0;
     // Where the controls' events go; null to stop them.

@@ -2,27 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
 
 namespace quill {
 
 namespace {
 
-// Far beyond any surface, small enough that pixel arithmetic cannot overflow.
-constexpr double kPixelLimit = std::numeric_limits<std::int16_t>::max();
-
 // A coordinate in `units` spanning `pixels` as the nearest pixel, halves to even.
 int ToPixel(float value, int pixels, float units) {
-    const double pixel = static_cast<double>(value) * pixels / units;
-    return static_cast<int>(std::nearbyint(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
-}
-
-// a / b rounded to the nearest integer, halves up; b > 0.
-long long RoundDiv(long long a, long long b) {
-    const long long twice = 2 * a + b;
-    const long long quotient = twice / (2 * b);
-    return twice % (2 * b) < 0 ? quotient - 1 : quotient;
+    return static_cast<int>(std::nearbyint(static_cast<double>(value) * pixels / units));
 }
 
 }  // namespace
@@ -34,7 +21,7 @@ ScaledSurface::ScaledSurface(int innerWidth, int innerHeight)
       scaleHeight_(static_cast<float>(innerHeight_)) {}
 
 void ScaledSurface::SetDrawWidth(int pixels) {
-    drawWidth_ = std::max(pixels, 1);
+    drawWidth_ = pixels;
 }
 
 void ScaledSurface::SetScaleModePixels() {
@@ -43,9 +30,7 @@ void ScaledSurface::SetScaleModePixels() {
 }
 
 void ScaledSurface::SetScaleWidth(float width) {
-    if (width != 0) {
-        scaleWidth_ = width;
-    }
+    scaleWidth_ = width;
 }
 
 void ScaledSurface::Line(float x1, float y1, float x2, float y2, Color color) {
@@ -53,35 +38,16 @@ void ScaledSurface::Line(float x1, float y1, float x2, float y2, Color color) {
     const int ay = ToPixel(y1, innerHeight_, scaleHeight_);
     const int bx = ToPixel(x2, innerWidth_, scaleWidth_);
     const int by = ToPixel(y2, innerHeight_, scaleHeight_);
-    const int w = drawWidth_;
-    const int half = w / 2;
-
-    if (ax == bx || ay == by) {
-        const int left = std::min(ax, bx) - half, top = std::min(ay, by) - half;
-        FillClipped({left, top, std::max(ax, bx) - half + w, std::max(ay, by) - half + w}, color);
-        return;
-    }
-    const long long dx = bx - ax, dy = by - ay;
-    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    for (long long k = 0; k <= steps; ++k) {
-        const int x = ax + static_cast<int>(RoundDiv(dx * k, steps)) - half;
-        const int y = ay + static_cast<int>(RoundDiv(dy * k, steps)) - half;
-        FillClipped({x, y, x + w, y + w}, color);
-    }
+    const int half = drawWidth_ / 2;
+    // The pen's square at both ends and everything between, clipped.
+    const PixelRect rect{std::max(std::min(ax, bx) - half, 0), std::max(std::min(ay, by) - half, 0),
+                         std::min(std::max(ax, bx) - half + drawWidth_, innerWidth_),
+                         std::min(std::max(ay, by) - half + drawWidth_, innerHeight_)};
+    FillPixels(rect, color);
 }
 
 void ScaledSurface::DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) {
     RenderText(text, rect, format, foreColor_, transparent_);
-}
-
-void ScaledSurface::FillClipped(PixelRect rect, Color color) {
-    rect.left = std::max(rect.left, 0);
-    rect.top = std::max(rect.top, 0);
-    rect.right = std::min(rect.right, innerWidth_);
-    rect.bottom = std::min(rect.bottom, innerHeight_);
-    if (rect.left < rect.right && rect.top < rect.bottom) {
-        FillPixels(rect, color);
-    }
 }
 
 }  // namespace quill

@@ -16,26 +16,23 @@ struct PixelRect {
 
 // The picture surface's state and drawing rules, shared by every realisation
 // so that they paint the same pixels: the coordinate scale, the pen width, the
-// fore colour, and how a line becomes filled pixel rectangles. A realisation
-// supplies only the two primitives at the bottom.
+// fore colour, and which pixels a line fills. A realisation supplies only the
+// two primitives at the bottom.
 //
 // Scale. A new surface is in pixel scale: ScaleWidth and ScaleHeight are the
-// inner size in pixels (not empty). SetScaleWidth(w) makes the inner
-// width span w units and leaves the vertical unit and ScaleHeight alone; a
-// width of 0 is ignored. Coordinates are finite numbers. A point (x, y) in the current units lies
-// at pixel (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in double
-// precision; pixel coordinate c is the left (top) edge of column (row) c, so x = ScaleWidth is the
-// right inner edge, just outside the last column.
+// inner size in pixels (not empty). SetScaleWidth(w), w not 0, makes the
+// inner width span w units and leaves the vertical unit and ScaleHeight
+// alone. A point (x, y) in the current units lies at pixel
+// (x * innerWidth / ScaleWidth, y * innerHeight / ScaleHeight), computed in
+// double precision; pixel coordinate c is the left (top) edge of column (row)
+// c, so x = ScaleWidth is the right inner edge, just outside the last column.
 //
-// Lines. Each end point is rounded to the nearest pixel, halves to even. A
-// line of pen width w (at least 1) is stamped as w x w squares, each covering
-// [p - w/2, p - w/2 + w) in both directions (integer w/2) around a pixel p of
-// the line; both end points are included. A vertical or horizontal line is
-// exactly one rectangle, so the vertical line at column X from row Y1 to Y2
-// fills [X - w/2, X - w/2 + w) x [Y1 - w/2, Y2 - w/2 + w). Any other line
-// stamps one square per step of its longer axis, the other coordinate
-// rounded with halves up. Every rectangle is clipped to the surface and
-// empty ones are skipped before FillPixels sees them.
+// Lines. The program draws vertical strokes only. Each end point is rounded to
+// the nearest pixel, halves to even; a line of pen width w (at least 1) fills
+// one rectangle, the w x w squares [p - w/2, p - w/2 + w) (integer w/2) around
+// both end points and everything between them. So the vertical line at column
+// X from row Y1 to Y2 fills [X - w/2, X - w/2 + w) x [Y1 - w/2, Y2 - w/2 + w),
+// clipped to the surface.
 //
 // Text. DrawTextA hands the text to RenderText with the fore colour and
 // whether the background mode is transparent; the rectangle is in pixels.
@@ -58,15 +55,13 @@ class ScaledSurface : public virtual PictureSurface {
     int InnerHeight() const { return innerHeight_; }
 
   protected:
-    // Fills the rectangle, already clipped to the surface and non-empty.
+    // Fills the rectangle, already clipped to the surface.
     virtual void FillPixels(const PixelRect& rect, Color color) = 0;
     // Draws the text in the surface's font and the given colour.
     virtual void RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
                             Color color, bool transparent) = 0;
 
   private:
-    void FillClipped(PixelRect rect, Color color);
-
     int innerWidth_;
     int innerHeight_;
     int drawWidth_ = 1;

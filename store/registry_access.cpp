@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "store/app_error.h"
-
 namespace quill {
 namespace {
 

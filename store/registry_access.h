@@ -2,11 +2,20 @@
 
 #include <string_view>
 
+#include "appearance/app_error.h"
 #include "ports/registry_store.h"
 #include "ports/text_codec.h"
 #include "store/variant.h"
 
 namespace quill {
+
+// The program's own error: a value type that the store operations do not handle.
+inline constexpr std::int32_t kUnsupportedValueType = 1001;
+inline constexpr const char* kUnsupportedValueTypeText = "Unsupported value type";
+
+inline AppError UnsupportedValueType() {
+    return AppError(kUnsupportedValueType, kUnsupportedValueTypeText);
+}
 
 // What a read found: the value, and whether its key could be opened at all.
 // The caller decides how to tell the user about a key it could not open.

@@ -23,9 +23,6 @@ using ByteArrayRef = std::span<const std::uint8_t>;
 using Variant = std::variant<Empty, Missing, std::int16_t, std::int32_t, std::u16string, ByteArray,
                              ByteArrayRef, bool, double>;
 
-inline bool IsEmpty(const Variant& v) {
-    return std::holds_alternative<Empty>(v);
-}
 inline bool IsMissing(const Variant& v) {
     return std::holds_alternative<Missing>(v);
 }

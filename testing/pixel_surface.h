@@ -16,10 +16,12 @@ class PixelSurface final : public ScaledSurface {
         return pixels_[static_cast<std::size_t>(y) * InnerWidth() + x];
     }
     int Fills() const { return fills_; }  // how many rectangles were filled
+    PixelRect LastFill() const { return lastFill_; }
 
   protected:
     void FillPixels(const PixelRect& rect, Color color) override {
         ++fills_;
+        lastFill_ = rect;
         for (int y = rect.top; y < rect.bottom; ++y) {
             for (int x = rect.left; x < rect.right; ++x) {
                 pixels_[static_cast<std::size_t>(y) * InnerWidth() + x] = color;
@@ -31,6 +33,7 @@ class PixelSurface final : public ScaledSurface {
   private:
     std::vector<Color> pixels_;
     int fills_ = 0;
+    PixelRect lastFill_;
 };
 
 }  // namespace quill::testing

@@ -15,10 +15,10 @@ namespace quill::testing {
 using Write = std::tuple<const wchar_t*, const wchar_t*, RegValue>;
 
 // The ten edited colours by the value names they are stored under.
-using SwatchTexts = std::map<std::wstring, std::string>;
+using SwatchColours = std::map<std::wstring, COLORREF>;
 
 // The 42 writes in their order, given the ten colours and the two records.
-inline std::vector<Write> AppliedScheme(const SwatchTexts& colours,
+inline std::vector<Write> AppliedScheme(const SwatchColours& colours,
                                         const std::vector<std::uint8_t>& caption,
                                         const std::vector<std::uint8_t>& menu) {
     const wchar_t* c = kColorsKey;
@@ -53,12 +53,12 @@ inline std::vector<Write> AppliedScheme(const SwatchTexts& colours,
 
 // The default scheme's colours ("XP Default"), by value name.
 // clang-format off
-inline const SwatchTexts kDefaultColours{
-    {L"MenuBar", "236 233 216"},               {L"MenuHilight", "49 106 197"},
-    {L"Menu", "212 219 200"},                  {L"MenuText", "0 0 0"},
-    {L"ActiveTitle", "10 36 106"},             {L"GradientActiveTitle", "166 202 240"},
-    {L"TitleText", "255 255 255"},             {L"InactiveTitle", "128 128 128"},
-    {L"GradientInactiveTitle", "192 192 192"}, {L"InactiveTitleText", "212 208 200"},
+inline const SwatchColours kDefaultColours{
+    {L"MenuBar", RGB(236, 233, 216)},               {L"MenuHilight", RGB(49, 106, 197)},
+    {L"Menu", RGB(212, 219, 200)},                  {L"MenuText", RGB(0, 0, 0)},
+    {L"ActiveTitle", RGB(10, 36, 106)},             {L"GradientActiveTitle", RGB(166, 202, 240)},
+    {L"TitleText", RGB(255, 255, 255)},             {L"InactiveTitle", RGB(128, 128, 128)},
+    {L"GradientInactiveTitle", RGB(192, 192, 192)}, {L"InactiveTitleText", RGB(212, 208, 200)},
 };
 // clang-format on
 

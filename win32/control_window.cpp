@@ -19,6 +19,11 @@ RECT PixelRectOf(const ControlDesign& design, int dpi) {
             top + TwipsToPixels(design.height, dpi)};
 }
 
+FontSpec SpecOf(const FontDesign& design) {
+    const FontDesign& font = design.face.empty() ? kFormDesign.font : design;
+    return {std::u16string(font.face), font.points, font.bold, font.charset};
+}
+
 void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* windowClass,
                                 DWORD style, std::u16string_view text, void* param) {
     const RECT place = PixelRectOf(design_, context.dpi);

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "editor/layout.h"
 #include "ports/toolkit.h"
 #include "win32/error_boundary.h"
 #include "win32/font_factory.h"
+#include "win32/form_design.h"
 #include "win32/handles.h"
 
 namespace quill::win32 {
@@ -36,6 +36,9 @@ struct CreateContext {
     FontFactory& fonts;
 };
 
+// The font of a design row; an empty face means the window font.
+FontSpec SpecOf(const FontDesign& design);
+
 // A control's pixel rectangle at a DPI: position and size from the design's
 // twips. A line is horizontal and as thin as one pixel at 96 DPI, scaled.
 RECT PixelRectOf(const ControlDesign& design, int dpi);
@@ -46,12 +49,11 @@ RECT PixelRectOf(const ControlDesign& design, int dpi);
 class ControlWindow {
   public:
     ControlWindow(const ControlDesign& design, const CreateContext& context)
-        : design_(design), name_(design.name), events_(context.events), errors_(context.errors) {}
+        : design_(design), events_(context.events), errors_(context.errors) {}
     virtual ~ControlWindow() = default;
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
 
-    const ControlDesign& Design() const { return design_; }
     HWND Handle() const { return hwnd_.get(); }
     ErrorBoundary& Errors() const { return errors_; }
 
@@ -68,7 +70,6 @@ class ControlWindow {
     void DestroyWindow() { hwnd_.reset(); }
 
     const ControlDesign& design_;
-    const std::string name_;
     EventRouter& events_;
     ErrorBoundary& errors_;
     UniqueHwnd hwnd_;

@@ -55,8 +55,7 @@ int WindowsDesktop::FontCount() const {
 }
 
 std::u16string WindowsDesktop::FontName(int index) const {
-    const auto& faces = Faces();
-    return index >= 0 && index < static_cast<int>(faces.size()) ? faces[index] : std::u16string();
+    return Faces().at(static_cast<std::size_t>(index));
 }
 
 Color WindowsDesktop::SysColor(int index) const {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "store/app_error.h"
+#include "appearance/app_error.h"
 
 namespace quill::win32 {
 

@@ -24,11 +24,6 @@ int CALLBACK StopAtFirstFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM 
 
 }  // namespace
 
-FontSpec SpecOf(const FontDesign& design) {
-    const FontDesign& font = design.face.empty() ? kFormDesign.font : design;
-    return {std::u16string(font.face), font.points, font.bold, font.charset};
-}
-
 bool IsFaceInstalled(const std::u16string& face) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;

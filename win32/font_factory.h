@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 
-#include "editor/layout.h"
 #include "win32/handles.h"
 
 namespace quill::win32 {
@@ -16,11 +16,8 @@ struct FontSpec {
     std::u16string face;
     float points = 0;
     bool bold = false;
-    std::uint8_t charset = kDefaultCharset;
+    std::uint8_t charset = DEFAULT_CHARSET;
 };
-
-// The design's font; an empty face means the window font.
-FontSpec SpecOf(const FontDesign& design);
 
 // Creates GDI fonts, replacing the design's faces that are not installed by
 // close, metric-compatible ones.

@@ -39,26 +39,11 @@ class UniqueHandle {
     Handle handle_ = Invalid;
 };
 
-inline void CloseKey(HKEY key) noexcept {
-    ::RegCloseKey(key);
-}
-inline void DeleteGdiObject(HGDIOBJ object) noexcept {
-    ::DeleteObject(object);
-}
-inline void DeleteMemoryDc(HDC dc) noexcept {
-    ::DeleteDC(dc);
-}
-inline void DestroyWindowHandle(HWND hwnd) noexcept {
-    ::DestroyWindow(hwnd);
-}
-
-using UniqueHkey = UniqueHandle<HKEY, CloseKey>;
-using UniqueHfont = UniqueHandle<HFONT, DeleteGdiObject>;
-using UniqueHbrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using UniqueHbitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using UniqueHpen = UniqueHandle<HPEN, DeleteGdiObject>;
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
-using UniqueHwnd = UniqueHandle<HWND, DestroyWindowHandle>;
+using UniqueHkey = UniqueHandle<HKEY, ::RegCloseKey>;
+using UniqueHfont = UniqueHandle<HFONT, ::DeleteObject>;
+using UniqueHbitmap = UniqueHandle<HBITMAP, ::DeleteObject>;
+using UniqueMemoryDc = UniqueHandle<HDC, ::DeleteDC>;
+using UniqueHwnd = UniqueHandle<HWND, ::DestroyWindow>;
 
 // Selects an object into a device context and puts the old one back.
 class ScopedSelect {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/gdi_color.h"
 #include "win32/text.h"
 
 namespace quill::win32 {
@@ -10,10 +11,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillmarLabel";
 
 }  // namespace
-
-COLORREF ResolveColor(Color c) {
-    return IsSystemColor(c) ? ::GetSysColor(SystemColorIndex(c)) : static_cast<COLORREF>(c);
-}
 
 void LabelWindow::RegisterWindowClass(HINSTANCE instance) {
     RegisterObjectWindowClass<LabelWindow>(instance, kClassName);
@@ -119,7 +116,7 @@ LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::GetClientRect(hwnd_.get(), &area);
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (wasPressed && ::PtInRect(&area, at) && design_.kind != ControlKind::Line) {
-                events_.RaiseFromWindows(name_, ControlEvent::Click);
+                events_.RaiseFromWindows(design_.name, ControlEvent::Click);
             }
             return 0;
         }

@@ -44,8 +44,4 @@ class LabelWindow final : public ControlWindow, public Label {
     bool pressed_ = false;
 };
 
-// A colour integer as GDI wants it; a system-colour reference becomes that
-// colour's current value.
-COLORREF ResolveColor(Color c);
-
 }  // namespace quill::win32

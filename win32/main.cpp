@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return toolkit.RunMessageLoop();
     } catch (const quill::AppError& error) {
         // The window could not be made: the message box is all there is.
-        MessageBox().ShowMessage(ErrorMessageText(error.Number(), error.Description()));
+        AppMessageBox().ShowMessage(ErrorMessageText(error.Number(), error.Description()));
         return kExitAfterError;
     } catch (...) {
         return kExitAfterError;

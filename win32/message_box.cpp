@@ -4,7 +4,7 @@
 
 namespace quill::win32 {
 
-void MessageBox::ShowMessage(std::u16string_view text) {
+void AppMessageBox::ShowMessage(std::u16string_view text) {
     ::MessageBoxW(owner_, ToWide(text).c_str(), kAppTitle, MB_OK);
 }
 

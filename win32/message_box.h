@@ -4,18 +4,15 @@
 
 #include "ports/message_box.h"
 
-// windows.h maps MessageBox to MessageBoxA/W; this file names a class so.
-#undef MessageBox
-
 namespace quill::win32 {
 
 inline constexpr const wchar_t* kAppTitle = L"Registry editor for Quillmar";
 
 // Shows the program's own messages: OK only, no icon, the application's
 // title, owned by the main window once there is one.
-class MessageBox final : public MessageBoxPort {
+class AppMessageBox final : public MessageBoxPort {
   public:
-    explicit MessageBox(HWND owner = nullptr) noexcept : owner_(owner) {}
+    explicit AppMessageBox(HWND owner = nullptr) noexcept : owner_(owner) {}
     void SetOwner(HWND owner) noexcept { owner_ = owner; }
     void ShowMessage(std::u16string_view text) override;
 

@@ -1,21 +1,12 @@
 #include "win32/picture_window.h"
 
-#include "win32/label_window.h"
+#include "win32/dpi.h"
+#include "win32/gdi_color.h"
 
 namespace quill::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"QuillmarPicture";
-
-int InnerWidthOf(const ControlDesign& design, int dpi) {
-    const RECT place = PixelRectOf(design, dpi);
-    return place.right - place.left;
-}
-
-int InnerHeightOf(const ControlDesign& design, int dpi) {
-    const RECT place = PixelRectOf(design, dpi);
-    return place.bottom - place.top;
-}
 
 }  // namespace
 
@@ -25,7 +16,9 @@ void PictureWindow::RegisterWindowClass(HINSTANCE instance) {
 
 PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& context)
     : ControlWindow(design, context),
-      ScaledSurface(InnerWidthOf(design, context.dpi), InnerHeightOf(design, context.dpi)),
+      // The image is the size of the box at the DPI it is made at.
+      ScaledSurface(TwipsToPixels(design.width, context.dpi),
+                    TwipsToPixels(design.height, context.dpi)),
       fonts_(context.fonts),
       dpi_(context.dpi),
       font_(SpecOf(design.font)),

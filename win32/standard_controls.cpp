@@ -39,12 +39,12 @@ void CheckBoxWindow::SetValue(int state) {
         return;
     }
     ::SendMessageW(hwnd_.get(), BM_SETCHECK, state == kChecked ? BST_CHECKED : BST_UNCHECKED, 0);
-    events_.RaiseNested(name_, ControlEvent::StateChange);
+    events_.RaiseNested(design_.name, ControlEvent::StateChange);
 }
 
 void CheckBoxWindow::OnCommand(int code) {
     if (code == BN_CLICKED) {
-        events_.RaiseFromWindows(name_, ControlEvent::StateChange);
+        events_.RaiseFromWindows(design_.name, ControlEvent::StateChange);
     }
 }
 
@@ -57,7 +57,7 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
             pressed_ = true;
-            events_.RaiseFromWindows(name_, ControlEvent::MouseDown);
+            events_.RaiseFromWindows(design_.name, ControlEvent::MouseDown);
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
@@ -66,7 +66,7 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // itself; MouseUp comes after that.
             const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
             if (std::exchange(pressed_, false)) {
-                events_.RaiseFromWindows(name_, ControlEvent::MouseUp);
+                events_.RaiseFromWindows(design_.name, ControlEvent::MouseUp);
             }
             return result;
         }
@@ -168,7 +168,7 @@ void ComboBoxWindow::OnCommand(int code) {
         return;
     }
     SetText(List(static_cast<int>(index)));
-    events_.RaiseFromWindows(name_, ControlEvent::ListChoice);
+    events_.RaiseFromWindows(design_.name, ControlEvent::ListChoice);
 }
 
 // --- command button ------------------------------------------------------------
@@ -194,7 +194,7 @@ void CommandButtonWindow::OnCommand(int code) {
     // A disabled button sends no BN_CLICKED, and Enter without an enabled
     // default button arrives as IDOK, which no control has.
     if (code == BN_CLICKED) {
-        events_.RaiseFromWindows(name_, ControlEvent::Click);
+        events_.RaiseFromWindows(design_.name, ControlEvent::Click);
     }
 }
 

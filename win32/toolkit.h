@@ -36,7 +36,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     ComboBox& ComboBoxNamed(std::string_view name) override;
     CommandButton& ButtonNamed(std::string_view name) override;
     PictureBox& PictureNamed(std::string_view name) override;
-    ColorDialog& CommonDialog() override { return colorDialog_; }
+    ColorChooser& CommonDialog() override { return colorDialog_; }
     Desktop& Screen() override { return desktop_; }
     MessageBoxPort& Messages() override { return messages_; }
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
@@ -88,9 +88,9 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     ErrorBoundary errors_;
     UniqueHwnd window_;
     std::vector<Row> rows_;  // in the layout table's order
-    ColorDialogComponent colorDialog_;
+    ColorDialog colorDialog_;
     WindowsDesktop desktop_;
-    MessageBox messages_;
+    AppMessageBox messages_;
     EventSink* sink_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool unloaded_ = false;

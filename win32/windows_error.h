@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "store/app_error.h"
+#include "appearance/app_error.h"
 
 namespace quill::win32 {
 

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <thread>
 
-#include "editor/layout.h"
+#include "win32/form_design.h"
 
 namespace quill::testing {
+
+using win32::ControlIdOf;
 
 // Polls every millisecond (benchmarks time with it) until `ready` holds, for ten seconds at most.
 template <typename Ready>

@@ -53,7 +53,7 @@ TEST_F(EditorTest, ApplyWritesTheFirstCheckedSizeWholeAndRefusesBadFaceNamesBefo
     Start();  // a caption height kept in points: 8 points
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
     Press("Command1");  // an edit: Apply can be pressed
-    const std::wstring longest(31, L'x'), tooLong(32, L'x');
+    const std::wstring longest(31, L'x');
     // The size boxes, a face typed into a list, and the caption record's
     // height written then, bytes 0-3; 0 when Apply refuses.
     // clang-format off
@@ -61,8 +61,7 @@ TEST_F(EditorTest, ApplyWritesTheFirstCheckedSizeWholeAndRefusesBadFaceNamesBefo
         {{0, 0, 0}, "fontCmb", L"Tahoma", 8},   {{1, 0, 1}, "fontCmb", L"Tahoma", -11},
         {{0, 1, 1}, "menuCmb", longest, -12},   {{0, 0, 1}, "fontCmb", longest, -13},
         {{0, 0, 0}, "fontCmb", L"Tahoma", -13}, {{1, 1, 0}, "fontCmb", L"Tahoma", -11},
-        {{1, 0, 0}, "fontCmb", L"", 0},         {{1, 0, 0}, "menuCmb", L"", 0},
-        {{1, 0, 0}, "fontCmb", tooLong, 0},     {{1, 0, 0}, "menuCmb", tooLong, 0}};
+        {{1, 0, 0}, "fontCmb", L"", 0},         {{1, 0, 0}, "menuCmb", L"", 0}};
     // clang-format on
     for (const auto& [boxes, list, face, height] : cases) {
         SeedKey(kColorsKey, {});

@@ -23,8 +23,8 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
 
     dialogs_.Confirm(Rgb(200, 40, 10));  // Wine's dialog hands it back unchanged
     Click(swatch);
-    SwatchTexts expected = kDefaultColours;
-    expected[value] = "200 40 10";
+    SwatchColours expected = kDefaultColours;
+    expected[value] = RGB(200, 40, 10);
     ExpectSwatches(expected);
     ExpectMenuInStep();
     ExpectPreviews();
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
 // clang-format on
 
 TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
-    SeedScheme({{L"MenuBar", "1 2 3"}}, MakeRecord(-12, 144, u"Arial"),
+    SeedScheme({{L"MenuBar", RGB(1, 2, 3)}}, MakeRecord(-12, 144, u"Arial"),
                MakeRecord(-12, 144, u"Arial"));
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();  // 9 points, not bold

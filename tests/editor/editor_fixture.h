@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "editor/form1.h"
-#include "editor/layout.h"
 #include "preview/titlebar_preview.h"
 #include "testing/dialog_answerer.h"
 #include "testing/failing_store.h"
@@ -19,15 +18,18 @@
 #include "testing/screen.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
+#include "win32/form_design.h"
 
 namespace quill::testing {
 
+using win32::ControlIdOf;
+
 // Seeds both keys afresh with these colours and records, and in each a value not the program's.
-inline void SeedScheme(const SwatchTexts& colours, const std::vector<std::uint8_t>& caption,
+inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint8_t>& caption,
                        const std::vector<std::uint8_t>& menu) {
     KeyValues values{{L"ButtonText", Sz("0 0 0")}};  // not the program's to write
-    for (const auto& [name, text] : colours) {
-        values[name] = Sz(text);
+    for (const auto& [name, colour] : colours) {
+        values[name] = Sz(colour);
     }
     SeedKey(kColorsKey, values);
     SeedKey(kMetricsKey, {{L"CaptionFont", Binary(caption)},
@@ -46,7 +48,22 @@ inline constexpr SwatchValue kSwatchValues[] = {
     {"InactiveTitle", L"InactiveTitleText"}, {"GradientInactiveTitlebar", L"GradientInactiveTitle"}};
 // clang-format on
 
-class EditorTest : public ::testing::Test {
+// The window over the real toolkit, its controls found by name, this thread's dialogs answered.
+class WindowTest : public ::testing::Test {
+  protected:
+    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
+    // A mouse button pressed over a control and released inside or outside it.
+    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
+        ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
+        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+    }
+
+    DialogAnswerer dialogs_;
+    win32::Toolkit toolkit_;
+};
+
+// The editor over that window and Wine's registry, both keys seeded.
+class EditorTest : public WindowTest {
   protected:
     // The default colours; Tahoma captions of 8 points, bold; Tahoma menus.
     EditorTest() {
@@ -58,13 +75,6 @@ class EditorTest : public ::testing::Test {
     void Start() {
         ASSERT_TRUE(win32::StartEditor(toolkit_, store_, codec_, form_));
         toolkit_.Show(SW_SHOWNOACTIVATE);
-    }
-
-    HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A mouse button pressed over a control and released inside or outside it.
-    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
-        ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
-        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
     }
     void PressSpace(std::string_view box) {
         ::SetFocus(Hwnd(box));
@@ -99,11 +109,9 @@ class EditorTest : public ::testing::Test {
     bool ApplyFlag() { return toolkit_.ButtonNamed("btnApply").Enabled(); }
 
     // The swatches hold these colours, by the value names they are stored under.
-    void ExpectSwatches(const SwatchTexts& colours) {
+    void ExpectSwatches(const SwatchColours& colours) {
         for (const auto& [swatch, value] : kSwatchValues) {
-            const std::string& text = colours.at(value);
-            EXPECT_EQ(Back(swatch), ParseColorText(std::u16string(text.begin(), text.end())))
-                << swatch;
+            EXPECT_EQ(Back(swatch), static_cast<Color>(colours.at(value))) << swatch;
         }
     }
 
@@ -150,8 +158,6 @@ class EditorTest : public ::testing::Test {
         EXPECT_LT(glyphs[0], glyphs[1]);
     }
 
-    DialogAnswerer dialogs_;
-    win32::Toolkit toolkit_;
     FailingStore store_;  // the registry
     win32::AnsiCodec codec_;
     std::optional<Form1> form_;

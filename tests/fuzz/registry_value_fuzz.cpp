@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "store/app_error.h"
 #include "store/registry_access.h"
 #include "testing/latin1_codec.h"
 #include "testing/scripted_store.h"

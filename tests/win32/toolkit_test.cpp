@@ -13,8 +13,8 @@
 namespace quill::win32 {
 namespace {
 
-// The editor's fixture without the editor: the toolkit's events are noted.
-class ToolkitTest : public testing::EditorTest, EventSink {
+// The window without the editor: the toolkit's events are noted.
+class ToolkitTest : public testing::WindowTest, EventSink {
   protected:
     ToolkitTest() {
         toolkit_.SetEventSink(this);
@@ -137,14 +137,23 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
     toolkit_.LabelNamed("MenuHilight").SetFontName(u"ＭＳ Ｐゴシック");
     // Its design face again: with the design character set, as the list's.
     EXPECT_EQ(realised("MenuHilight"), realised("fontCmb"));
+}
+
+TEST(FontHeight, IsTheNegativeCharacterHeightInPixels) {
     EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
-    EXPECT_EQ(std::tuple(IsFaceInstalled(toolkit_.Screen().FontName(0)), IsFaceInstalled(u""),
+}
+
+TEST(IsFaceInstalled, FindsAListedFaceButNoEmptyOrOverlongName) {
+    EXPECT_EQ(std::tuple(IsFaceInstalled(ListScreenFonts().at(0)), IsFaceInstalled(u""),
                          IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
               std::tuple(true, false, false));
+}
+
+TEST(WindowsError, NamesTheCallThatFailedAndGivesTheSystemsText) {
     EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
-TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddleAndAQuitEndsTheLoop) {
+TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
     const testing::Image shown = testing::Capture(Hwnd("Label6"));  // "Menu"
     int first = shown.width;  // the caption's leftmost column, inside the border
     for (int i = 0; i < shown.width * shown.height; ++i) {
@@ -154,28 +163,22 @@ TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddleAndAQuitEndsTheLoop) {
         }
     }
     EXPECT_GT(first, shown.width / 4);
+}
+
+TEST_F(ToolkitTest, AQuitMessageEndsTheMessageLoop) {
     ::PostQuitMessage(0);  // the session ends: so does the message loop
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
 }
 
-TEST(WindowsDesktop, ListsEachHorizontalFaceOnceAndTheCurrentFonts) {
+TEST(WindowsDesktop, ListsEachHorizontalFaceOnceInOrder) {
     WindowsDesktop desktop;
     ASSERT_GT(desktop.FontCount(), 10);
-    EXPECT_EQ(desktop.FontName(-1) + desktop.FontName(desktop.FontCount()), u"");
     for (int i = 1; i < desktop.FontCount(); ++i) {  // in order, each once, none vertical
         const std::u16string before = desktop.FontName(i - 1), face = desktop.FontName(i);
         EXPECT_EQ(::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, ToWide(before).c_str(), -1,
                                    ToWide(face).c_str(), -1),
                   CSTR_LESS_THAN);
         EXPECT_FALSE(before.empty() || before[0] == u'@') << i;
-    }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
-    for (const auto& [role, font] : {std::pair(FontRole::Caption, &metrics.lfCaptionFont),
-                                     std::pair(FontRole::Menu, &metrics.lfMenuFont)}) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(font);
-        EXPECT_EQ(desktop.CurrentFontRecord(role), FontRecord(bytes, bytes + sizeof *font));
     }
 }
 

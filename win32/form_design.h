@@ -6,12 +6,13 @@
 
 #include "appearance/color_text.h"
 
-namespace quill {
+namespace quill::win32 {
 
 // The window's design: every control with its place, size, colours and
-// font, as it is when created. The toolkit creates the controls from this
-// one table. Places and sizes are in twips (15 to a pixel at 96
-// DPI) from the top-left corner of the client area.
+// font, as it is when created. The Windows toolkit creates the controls from
+// this one table; the editor reaches them by the names in it. Places and
+// sizes are in twips (15 to a pixel at 96 DPI) from the top-left corner of
+// the client area.
 
 enum class ControlKind { Label, Swatch, CheckBox, ComboBox, CommandButton, PictureBox, Line };
 enum class TextAlign { Left, Center };
@@ -121,4 +122,4 @@ const ControlDesign& DesignOf(std::string_view name);
 inline constexpr int kFirstControlId = 1000;
 int ControlIdOf(std::string_view name);
 
-}  // namespace quill
+}  // namespace quill::win32

@@ -1,9 +1,9 @@
-#include "editor/layout.h"
+#include "win32/form_design.h"
 
 #include <stdexcept>
 #include <string>
 
-namespace quill {
+namespace quill::win32 {
 
 const ControlDesign& DesignOf(std::string_view name) {
     for (const auto& control : kFormControls) {
@@ -18,4 +18,4 @@ int ControlIdOf(std::string_view name) {
     return kFirstControlId + static_cast<int>(&DesignOf(name) - kFormControls.data());
 }
 
-}  // namespace quill
+}  // namespace quill::win32

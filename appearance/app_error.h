@@ -20,12 +20,4 @@ class AppError : public std::runtime_error {
     std::int32_t number_;
 };
 
-// The program's own error: a value type that the store operations do not handle.
-inline constexpr std::int32_t kUnsupportedValueType = 1001;
-inline constexpr const char* kUnsupportedValueTypeText = "Unsupported value type";
-
-inline AppError UnsupportedValueType() {
-    return AppError(kUnsupportedValueType, kUnsupportedValueTypeText);
-}
-
 }  // namespace quill

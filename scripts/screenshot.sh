@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the window, docs/window.png (or the file
+# given), from build/win32's program: under Xvfb, in a scratch Wine prefix of
+# its own, it presses "XP Default" and Apply, closes, restarts the Wine server
+# (as a new sign-in would) and starts the program again, so that the default
+# scheme shows in the previews and the controls. Run as root on Debian 12
+# after a build (scripts/run.sh or scripts/test.sh makes the program); it
+# installs what it needs from Debian's packages.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$PWD/build/win32/bin/quillmar-appearance.exe
+picture=$(realpath -m "${1:-docs/window.png}")
+[[ -f $program ]] || { echo "no $program: build it first (bash scripts/run.sh)" >&2; exit 1; }
+
+# X's window dump, ImageMagick to make it a PNG, xdotool for the keys.
+packages=(x11-apps imagemagick xdotool)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+scratch=$(mktemp -d)
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb=
+finish() {
+  wineserver -k 2>/dev/null || true
+  if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap finish EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+  >"$scratch/xvfb.log" 2>&1 </dev/null &
+xvfb=$!
+for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
+[[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(cat "$scratch/display")"
+export DISPLAY
+wineboot -i >"$scratch/wineboot.log" 2>&1
+
+# Starts the program and prints its window once that is shown.
+start() {
+  wine "$program" >/dev/null 2>&1 </dev/null &
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Registry editor for Quillmar$' 2>/dev/null | head -1)
+    [[ -n $window ]] && { echo "$window"; return; }
+    sleep 0.1
+  done
+  echo "the program's window did not appear" >&2
+  return 1
+}
+
+# The focus starts on the first preview: two Tabs reach "XP Default", three
+# back reach Apply; Escape presses Cancel.
+window=$(start)
+xdotool windowfocus --sync "$window"
+xdotool key Tab Tab space
+xdotool key shift+Tab shift+Tab shift+Tab space
+for _ in $(seq 100); do
+  [[ $(xdotool getwindowname "$window") == "Yes!" ]] && break
+  sleep 0.1
+done
+[[ $(xdotool getwindowname "$window") == "Yes!" ]] || { echo "Apply did not report Yes!" >&2; exit 1; }
+xdotool key Escape
+wineserver -k
+wineserver -w
+
+window=$(start)
+sleep 2  # its first paint
+xwd -silent -id "$window" | convert xwd:- -strip "png:$picture"
+echo "wrote $picture"
