@@ -191,9 +191,10 @@ void CommandButtonWindow::SetEnabled(bool enabled) {
 }
 
 void CommandButtonWindow::OnCommand(int code) {
-    // A disabled button sends no BN_CLICKED, and Enter without an enabled
-    // default button arrives as IDOK, which no control has.
-    if (code == BN_CLICKED) {
+    // A disabled button is never clicked, whoever sends the notification
+    // (Enter without an enabled default button arrives as IDOK, which no
+    // control has).
+    if (code == BN_CLICKED && Enabled()) {
         events_.RaiseFromWindows(name_, ControlEvent::Click);
     }
 }
