@@ -50,12 +50,16 @@ void CheckBoxWindow::OnCommand(int code) {
 
 LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
+            // The button captures the mouse for the left button only; the
+            // release of another comes here too, wherever it happens.
+            ::SetCapture(hwnd_.get());
+            [[fallthrough]];
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
             pressed_ = true;
             events_.RaiseFromWindows(name_, ControlEvent::MouseDown);
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
@@ -65,6 +69,9 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // The button toggles (and reports BN_CLICKED) on the release
             // itself; MouseUp comes after that.
             const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
+                ::ReleaseCapture();
+            }
             if (std::exchange(pressed_, false)) {
                 events_.RaiseFromWindows(name_, ControlEvent::MouseUp);
             }

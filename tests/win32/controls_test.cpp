@@ -14,5 +14,23 @@ TEST_F(EditorTest, AClickSentToTheDisabledApplyRunsNothing) {
     EXPECT_EQ(toolkit_.Caption(), u"Registry editor for Quillmar");
 }
 
+TEST_F(EditorTest, APointBoxPressedWithAnyButtonHearsItsReleaseWhereverItIs) {
+    Start();
+    const HWND box = Hwnd("ckPoint10");
+    for (const UINT down : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+        SetBoxes({1, 0, 0});
+        ::SendMessageW(box, down, 0, MAKELPARAM(3, 3));
+        // Released outside the box: Windows sends it where the mouse is, unless it is captured.
+        const HWND captured = ::GetCapture();
+        ::SendMessageW(captured != nullptr ? captured : toolkit_.Handle(), down + 1, 0,
+                       MAKELPARAM(-50, 3));
+        EXPECT_EQ(std::pair(Sizes(), ::GetCapture()), std::pair(std::vector{1, 0, 1}, HWND{}))
+            << down;
+        SetBoxes({1, 0, 0});
+        ::SendMessageW(box, down + 1, 0, MAKELPARAM(3, 3));  // a release with no press runs nothing
+        EXPECT_EQ(Sizes(), (std::vector{1, 0, 0})) << down;
+    }
+}
+
 }  // namespace
 }  // namespace quill::testing
