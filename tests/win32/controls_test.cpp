@@ -32,5 +32,37 @@ TEST_F(EditorTest, APointBoxPressedWithAnyButtonHearsItsReleaseWhereverItIs) {
     }
 }
 
+// Every control's click and list choice, sent to the window while any of its controls is made or
+// destroyed: one that is not made yet, or no longer whole, must not hear it. Windows swallows a
+// crash in the hook, so the sends that came back are counted.
+std::size_t returnedSends = 0;
+LRESULT CALLBACK SendCommandsWhileControlsComeAndGo(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND parent = code == HCBT_CREATEWND
+                            ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent
+                        : code == HCBT_DESTROYWND ? ::GetParent(reinterpret_cast<HWND>(wParam))
+                                                  : nullptr;
+    wchar_t kind[16] = {};
+    if (parent != nullptr && ::GetClassNameW(parent, kind, 16) &&
+        std::wstring(kind) == L"QuillmarForm") {
+        for (const ControlDesign& design : kFormControls) {
+            for (const int notification : {BN_CLICKED, CBN_SELCHANGE}) {
+                ::SendMessageW(parent, WM_COMMAND,
+                               MAKEWPARAM(ControlIdOf(design.name), notification), 0);
+                ++returnedSends;
+            }
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(ToolkitLife, NotificationsWhileControlsAreMadeOrDestroyedReachNone) {
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, SendCommandsWhileControlsComeAndGo, nullptr,
+                                           ::GetCurrentThreadId());
+    { const win32::Toolkit toolkit; }
+    ::UnhookWindowsHookEx(hook);
+    const std::size_t controls = kFormControls.size();
+    EXPECT_EQ(returnedSends, 2 * controls * 2 * controls);  // each made and destroyed
+}
+
 }  // namespace
 }  // namespace quill::testing
