@@ -22,8 +22,11 @@ CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext&
     : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
     ApplyFont(context.dpi, context.fonts);
-    ::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+    // It fails only when it cannot allocate its record.
+    if (!::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this))) {
+        throw WindowsError(ERROR_NOT_ENOUGH_MEMORY, "SetWindowSubclass");
+    }
 }
 
 CheckBoxWindow::~CheckBoxWindow() {
