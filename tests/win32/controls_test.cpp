@@ -7,6 +7,13 @@
 namespace quill::testing {
 namespace {
 
+LOGFONTW FontOf(HWND control) {  // what the control's font asked GDI for
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                 &font);
+    return font;
+}
+
 TEST_F(EditorTest, AClickSentToTheDisabledApplyRunsNothing) {
     Start();
     ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf("btnApply"), BN_CLICKED),
@@ -29,6 +36,38 @@ TEST_F(EditorTest, APointBoxPressedWithAnyButtonHearsItsReleaseWhereverItIs) {
         SetBoxes({1, 0, 0});
         ::SendMessageW(box, down + 1, 0, MAKELPARAM(3, 3));  // a release with no press runs nothing
         EXPECT_EQ(Sizes(), (std::vector{1, 0, 0})) << down;
+    }
+}
+
+TEST_F(EditorTest, AMissingDesignFaceIsAskedForAsItsStandInAndReportedAsItself) {
+    // clang-format off
+    const std::tuple<const char*, std::u16string, const wchar_t*> labels[] = {
+        {"Label6", u"Arial Narrow", L"Liberation Sans Narrow"}, {"lbl(0)", u"Arial", L"Liberation Sans"},
+        {"MenuHilight", u"ＭＳ Ｐゴシック", L"IPAPGothic"},      {"Menu", u"Not A Face", L"Not A Face"}};
+    // clang-format on
+    for (const auto& [label, face, asked] : labels) {
+        ASSERT_FALSE(win32::IsFaceInstalled(face)) << label << ": installed here";
+        L(label).SetFontName(face);
+        EXPECT_EQ(std::pair(std::wstring(FontOf(Hwnd(label)).lfFaceName), L(label).FontName()),
+                  std::pair(std::wstring(asked), face))
+            << label;
+    }
+}
+
+TEST_F(EditorTest, ControlsMakeTheirFontsAgainAtANewDpi) {
+    std::vector<LONG> before;
+    for (const ControlDesign& design : kFormControls) {
+        before.push_back(FontOf(Hwnd(design.name)).lfHeight);
+    }
+    RECT suggested{10, 20, 610, 820};
+    ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    for (std::size_t i = 0; i < kFormControls.size(); ++i) {
+        // A picture box has no font for Windows to draw with: it draws its image itself.
+        if (kFormControls[i].kind != ControlKind::PictureBox) {
+            EXPECT_NEAR(FontOf(Hwnd(kFormControls[i].name)).lfHeight, 1.5 * before[i], 0.5)
+                << kFormControls[i].name;
+        }
     }
 }
 
