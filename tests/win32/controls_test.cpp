@@ -71,6 +71,15 @@ TEST_F(EditorTest, ControlsMakeTheirFontsAgainAtANewDpi) {
     }
 }
 
+TEST_F(EditorTest, AColourConfirmedIsAmongTheCustomColoursOfTheNextOpening) {
+    Start();
+    dialogs_.Confirm(Rgb(1, 2, 3));
+    dialogs_.ConfirmFirstCustom();
+    Click("MenuColor");
+    Click("ActiveTitle");
+    EXPECT_EQ(Back("ActiveTitle"), Rgb(1, 2, 3));
+}
+
 // Every control's click and list choice, sent to the window while any of its controls is made or
 // destroyed: one that is not made yet, or no longer whole, must not hear it. Windows swallows a
 // crash in the hook, so the sends that came back are counted.
