@@ -11,7 +11,8 @@
 namespace quill::testing {
 
 // Answers this thread's modal dialogs as they open: a message box is read and closed with OK; the
-// colour dialog is read, then given the next queued colour and confirmed, or cancelled if none is.
+// colour dialog is read, then given the next queued colour, which it adds to its custom colours,
+// or its first custom colour, and confirmed; or cancelled if nothing is queued.
 class DialogAnswerer {
   public:
     struct Dialog {
@@ -27,13 +28,21 @@ class DialogAnswerer {
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
     void Confirm(Color color) { colours_.push_back(color); }
+    void ConfirmFirstCustom() { colours_.push_back(kFirstCustom); }
     const std::vector<Dialog>& Answered() const { return answered_; }
 
   private:
-    // The Red, Green and Blue fields of the common colour dialog, a control
-    // of its custom-colour section, and a message box's text.
+    // The Red, Green and Blue fields of the common colour dialog, its "Add to
+    // custom colours" button, its custom colours, and a message box's text.
     static constexpr int kColourFields[] = {706, 707, 708};
-    static constexpr int kCustomSection = 712, kMessageText = 0xFFFF;
+    static constexpr int kAddCustom = 712, kCustomColours = 721, kMessageText = 0xFFFF;
+    static constexpr Color kFirstCustom = -1;  // no colour
+
+    Color Next() {
+        const Color next = colours_.front();
+        colours_.pop_front();
+        return next;
+    }
 
     static std::wstring TextOf(HWND window) {
         wchar_t text[512] = {};
@@ -66,15 +75,20 @@ class DialogAnswerer {
             }
             // The dialog is not shown yet: the section's own style says.
             seen.customColours =
-                ::GetWindowLongW(::GetDlgItem(dialog, kCustomSection), GWL_STYLE) & WS_VISIBLE;
+                ::GetWindowLongW(::GetDlgItem(dialog, kAddCustom), GWL_STYLE) & WS_VISIBLE;
             if (colours_.empty()) {
                 button = IDCANCEL;
+            } else if (const Color next = Next(); next == kFirstCustom) {
+                RECT custom{};  // a click on it
+                ::GetWindowRect(::GetDlgItem(dialog, kCustomColours), &custom);
+                POINT first{custom.left + 1, custom.top + 1};
+                ::ScreenToClient(dialog, &first);
+                ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.x, first.y));
             } else {
                 for (int i = 0; i < 3; ++i) {
-                    ::SetDlgItemInt(dialog, kColourFields[i], (colours_.front() >> (8 * i)) & 0xFF,
-                                    FALSE);
+                    ::SetDlgItemInt(dialog, kColourFields[i], (next >> (8 * i)) & 0xFF, FALSE);
                 }
-                colours_.pop_front();
+                ::SendMessageW(dialog, WM_COMMAND, kAddCustom, 0);
             }
         }
         answered_.push_back(seen);

@@ -18,4 +18,17 @@ inline bool StartEditor(Toolkit& toolkit, quill::RegistryStore& store,
     });
 }
 
+// The program's life over a window already made: start-up, then the window
+// shown and its messages dispatched until it closes. An error in start-up is
+// shown and ends the program before the window appears. Returns the exit code.
+inline int RunEditor(Toolkit& toolkit, quill::RegistryStore& store, const quill::AnsiCodec& codec,
+                     int showCommand) {
+    std::optional<Form1> form;
+    if (!StartEditor(toolkit, store, codec, form)) {
+        return kExitAfterError;
+    }
+    toolkit.Show(showCommand);
+    return toolkit.RunMessageLoop();
+}
+
 }  // namespace quill::win32

@@ -6,6 +6,7 @@
 
 #include "win32/dpi.h"
 #include "win32/text.h"
+#include "win32/windows_error.h"
 
 namespace quill::win32 {
 namespace {
@@ -68,7 +69,11 @@ UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     // Cut to the field, terminator included: a name too long for it is no
     // installed face anyway, and the font mapper takes what fits.
     static_cast<void>(::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str()));
-    return UniqueHfont(::CreateFontIndirectW(&font));
+    UniqueHfont made(::CreateFontIndirectW(&font));
+    if (!made) {
+        ThrowLastError("CreateFontIndirectW");
+    }
+    return made;
 }
 
 }  // namespace quill::win32

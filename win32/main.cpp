@@ -4,9 +4,6 @@
 
 #include <commctrl.h>
 
-#include <optional>
-
-#include "editor/form1.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
 #include "win32/registry_store.h"
@@ -21,14 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         Toolkit toolkit(instance);
         RegistryStore store;
         AnsiCodec codec;
-        std::optional<quill::Form1> form;
-        // Start-up runs before the window is first shown; an error there is
-        // shown and ends the program without showing it.
-        if (!StartEditor(toolkit, store, codec, form)) {
-            return kExitAfterError;
-        }
-        toolkit.Show(showCommand);
-        return toolkit.RunMessageLoop();
+        return RunEditor(toolkit, store, codec, showCommand);
     } catch (const quill::AppError& error) {
         // The window could not be made: the message box is all there is.
         AppMessageBox().ShowMessage(ErrorMessageText(error.Number(), error.Description()));

@@ -106,7 +106,12 @@ void PictureWindow::Paint() {
     RECT client{};
     ::GetClientRect(hwnd_.get(), &client);
     // The image keeps the size it was made at: on a monitor of another DPI it
-    // is shown scaled until the window is made again.
+    // is shown scaled until the window is made again; at its own size it is
+    // copied exactly, undithered.
+    if (client.right == InnerWidth() && client.bottom == InnerHeight()) {
+        ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, imageDc_.get(), 0, 0, SRCCOPY);
+        return;
+    }
     ::SetStretchBltMode(paint.get(), HALFTONE);
     ::StretchBlt(paint.get(), 0, 0, client.right, client.bottom, imageDc_.get(), 0, 0, InnerWidth(),
                  InnerHeight(), SRCCOPY);

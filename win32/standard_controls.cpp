@@ -22,8 +22,11 @@ CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext&
     : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
     ApplyFont(context.dpi, context.fonts);
-    ::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+    // It fails only when it cannot allocate its record.
+    if (!::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this))) {
+        throw WindowsError(ERROR_NOT_ENOUGH_MEMORY, "SetWindowSubclass");
+    }
 }
 
 CheckBoxWindow::~CheckBoxWindow() {
@@ -50,12 +53,16 @@ void CheckBoxWindow::OnCommand(int code) {
 
 LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
+            // The button captures the mouse for the left button only; the
+            // release of another comes here too, wherever it happens.
+            ::SetCapture(hwnd_.get());
+            [[fallthrough]];
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
             pressed_ = true;
             events_.RaiseFromWindows(design_.name, ControlEvent::MouseDown);
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
@@ -65,6 +72,9 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // The button toggles (and reports BN_CLICKED) on the release
             // itself; MouseUp comes after that.
             const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
+                ::ReleaseCapture();
+            }
             if (std::exchange(pressed_, false)) {
                 events_.RaiseFromWindows(design_.name, ControlEvent::MouseUp);
             }
@@ -191,9 +201,10 @@ void CommandButtonWindow::SetEnabled(bool enabled) {
 }
 
 void CommandButtonWindow::OnCommand(int code) {
-    // A disabled button sends no BN_CLICKED, and Enter without an enabled
-    // default button arrives as IDOK, which no control has.
-    if (code == BN_CLICKED) {
+    // A disabled button is never clicked, whoever sends the notification
+    // (Enter without an enabled default button arrives as IDOK, which no
+    // control has).
+    if (code == BN_CLICKED && Enabled()) {
         events_.RaiseFromWindows(design_.name, ControlEvent::Click);
     }
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "win32/dpi.h"
 #include "win32/label_window.h"
@@ -84,8 +85,10 @@ Toolkit::Toolkit(HINSTANCE instance)
 Toolkit::~Toolkit() {
     sink_ = nullptr;
     // Children first, the newest first, then the window itself, while this
-    // object is whole.
+    // object is whole. Each control leaves the table before it is destroyed:
+    // a notification sent meanwhile finds no row for it.
     while (!rows_.empty()) {
+        const Row leaving = std::move(rows_.back());
         rows_.pop_back();
     }
     window_.reset();
@@ -207,8 +210,9 @@ void Toolkit::OnCommand(int id, int code) {
         id = ButtonIdFor(DialogKey::Escape);
         code = BN_CLICKED;
     }
+    // A control that is not made yet (they are made one by one) hears nothing.
     const auto row = static_cast<std::size_t>(id - kFirstControlId);
-    if (row < rows_.size()) {
+    if (row < rows_.size() && rows_[row].window != nullptr) {
         rows_[row].window->OnCommand(code);
     }
 }
