@@ -7,6 +7,8 @@
 namespace quill::testing {
 namespace {
 
+using win32::ControlDesign, win32::ControlKind, win32::kFormControls;
+
 LOGFONTW FontOf(HWND control) {  // what the control's font asked GDI for
     LOGFONTW font{};
     ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
