@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Takes the README's picture of the window, docs/window.png (or the file
-# given), from build/win32's program: under Xvfb, in a scratch Wine prefix of
-# its own, it presses "XP Default" and Apply, closes, restarts the Wine server
-# (as a new sign-in would) and starts the program again, so that the default
-# scheme shows in the previews and the controls. Run as root on Debian 12
+# given), from build/win32's program (build/win64's where the machine runs
+# no 32-bit code): under Xvfb, in a scratch Wine prefix of its own, it
+# presses "XP Default" and Apply, closes, restarts the Wine server (as a new
+# sign-in would) and starts the program again, so that the default scheme
+# shows in the previews and the controls. Run as root on Debian 12
 # after a build (scripts/run.sh or scripts/test.sh makes the program); it
 # installs what it needs from Debian's packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=$PWD/build/win32/bin/quillmar-appearance.exe
+source cmake/wine/loader.sh
+tree=win32 arch=i386
+quill_use_wine i386 >/dev/null || tree=win64 arch=x86_64
+quill_use_wine "$arch"
+program=$PWD/build/$tree/bin/quillmar-appearance.exe
 picture=$(realpath -m "${1:-docs/window.png}")
 [[ -f $program ]] || { echo "no $program: build it first (bash scripts/run.sh)" >&2; exit 1; }
 
@@ -41,11 +46,11 @@ for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
 [[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(cat "$scratch/display")"
 export DISPLAY
-wineboot -i >"$scratch/wineboot.log" 2>&1
+"$WINELOADER" wineboot -i >"$scratch/wineboot.log" 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {
-  wine "$program" >/dev/null 2>&1 </dev/null &
+  "$WINELOADER" "$program" >/dev/null 2>&1 </dev/null &
   for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Registry editor for Quillmar$' 2>/dev/null | head -1)
     [[ -n $window ]] && { echo "$window"; return; }

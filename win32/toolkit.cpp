@@ -84,7 +84,7 @@ Toolkit::Toolkit(HINSTANCE instance)
 
 Toolkit::~Toolkit() {
     sink_ = nullptr;
-    // Children first, the newest first, then the window itself, while this
+    // Children first, the last row first, then the window itself, while this
     // object is whole. Each control leaves the table before it is destroyed:
     // a notification sent meanwhile finds no row for it.
     while (!rows_.empty()) {
