@@ -28,7 +28,6 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
     const std::string big(5000, 'Z');
     const ByteArray bigBytes(big.begin(), big.end());
     const Variant nine = std::int32_t{9};  // the default
-    // clang-format off
     const Case cases[] = {
         {kRegSz, "ab", u"a"s},  // the last byte is taken for a terminator
         {kRegExpandSz, "%a%\0"s, u"%a%"s},
@@ -38,11 +37,11 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
         {11, "12345678", std::nullopt},
         {kRegSz, "x\0"s, Empty{}, false, kKeyQueryValue},
         {kRegSz, "x\0"s, nine, true, 0x0008},  // KEY_READ asks more: the default, silently
-        {kRegBinary, big, nine, true, 0, {2, kErrorFileNotFound, 0}},  // gone meanwhile
+        {kRegBinary, big, nine, true, 0, {2, kErrorFileNotFound, 0}},     // gone meanwhile
         {kRegBinary, big, bigBytes, true, 0, {2, kErrorMoreData, 6000}},  // grew meanwhile
-        {kRegSz, "abc", u"abc"s + std::u16string(1020, 0), true, 0, {1, 0, 1500}},  // cut to the buffer
+        // Longer than the buffer, a store says: cut to the buffer.
+        {kRegSz, "abc", u"abc"s + std::u16string(1020, 0), true, 0, {1, 0, 1500}},
     };
-    // clang-format on
     const Latin1Codec codec;
     for (const Case& c : cases) {
         ScriptedStore store;
@@ -65,13 +64,11 @@ TEST(SetRegistryValue, WritesEachCaseWithItsTypeOrRefuses) {
     const ByteArray record = {1, 2, 3, 0, 255};
     using Stored = std::optional<std::pair<std::uint32_t, ByteArray>>;
     // A value, how the store behaves, the outcome and what the store then holds.
-    // clang-format off
     const std::tuple<Variant, std::string, std::string, Stored> cases[] = {
         {std::int16_t{-2}, "", "written", std::pair(kRegDword, ByteArray{0xFE, 0xFF, 0xFF, 0xFF})},
         {ByteArrayRef(record), "", "written", std::pair(kRegBinary, record)},
         {Empty{}, "", "thrown", {}},
         {record, "refusing", "refused", std::pair(kRegBinary, record)}};
-    // clang-format on
     for (const auto& [value, behaviour, outcome, stored] : cases) {
         ScriptedStore store;
         store.refuseWrites = behaviour == "refusing";
