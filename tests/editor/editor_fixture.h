@@ -104,8 +104,7 @@ class WindowTest : public ::testing::Test {
     // release outside to the window that captured the mouse, if any, else to the one under it.
     void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
-        const HWND captured = ::GetCapture();
-        const HWND outside = captured != nullptr ? captured : toolkit_.Handle();
+        const HWND outside = ::GetCapture() != nullptr ? ::GetCapture() : toolkit_.Handle();
         ::SendMessageW(inside ? Hwnd(name) : outside, down + 1, 0,
                        inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
     }

@@ -41,7 +41,7 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
     EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported) {
+TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
     // A colour that is no colour text keeps the swatch's creation colour; an
     // unusable font record gives way to the desktop's font; a long one is read.
     // clang-format off
@@ -68,20 +68,19 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported)
     EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(desktopFace, u"Arial"s));
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
+}
 
-    // 18 bytes hold +10 points and the weight, not bold; a Colors key not opened: once per colour.
+// 18 bytes hold +10 points and the weight, not bold, and no face; a Colors key not opened is
+// reported once per colour.
+TEST_F(EditorTest, AShortRecordIsReadAndAnUnopenableKeyReported) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
     SeedKey(kMetricsKey,
             {{L"CaptionFont", Binary({10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 144, 1})}});
-    win32::Toolkit toolkit;
-    std::optional<Form1> form;
-    ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
-    const FontAttributes active = toolkit.PictureNamed("ActivePic").Font(),
-                         inactive = toolkit.PictureNamed("InactivePic").Font();
-    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint10").Value(), active.points, inactive.points,
-                         active.bold || inactive.bold),
-              std::tuple(kChecked, 10.f, 10.f, false));
-    EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground);
+    Start();
+    const FontAttributes unnamed10{u"", 10, false};
+    EXPECT_EQ(std::tuple(State("ckPoint10"), PreviewFont("ActivePic"), PreviewFont("InactivePic"),
+                         Back("MenuBar")),
+              std::tuple(kChecked, unnamed10, unnamed10, kSysWindowBackground));
     ASSERT_EQ(dialogs_.Answered().size(), 10u);
     for (const auto& box : dialogs_.Answered()) {
         EXPECT_EQ(std::tuple(box.title, box.text, box.buttons),
