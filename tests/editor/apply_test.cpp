@@ -4,19 +4,28 @@
 namespace quill::testing {
 namespace {
 
-// What a complete Apply writes, by hand rather than from the program's table: a wrong row shows.
-// One write: the key, the value's name, the value.
-using Write = std::tuple<const wchar_t*, const wchar_t*, RegValue>;
+// Apply after the font controls are edited, write n failing (43: none, a complete Apply).
+class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {};
 
-// The 42 writes in their order, given the ten colours and the two records.
-inline std::vector<Write> AppliedScheme(const SwatchColours& colours,
-                                        const std::vector<std::uint8_t>& caption,
-                                        const std::vector<std::uint8_t>& menu) {
-    const wchar_t* c = kColorsKey;
-    const wchar_t* m = kMetricsKey;
-    auto swatch = [&](const wchar_t* name) { return Write{c, name, Sz(colours.at(name))}; };
+TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
+    auto expected = std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey));
+    Start();
+    const std::u16string face = toolkit_.ComboBoxNamed("fontCmb").List(1);
+    ASSERT_NE(face, u"Tahoma");
+    Choose("fontCmb", 1);  // the list's second face for both, 10 points, not bold
+    Click("ckPoint10");
+    Click("ckBold");
+    Choose("menuCmb", 1);
+    // Over what the keys held, the writes of a complete Apply before the failed one, by hand rather
+    // than from the program's table: a wrong row shows.
+    const wchar_t *c = kColorsKey, *m = kMetricsKey;
+    auto swatch = [&](const wchar_t* name) {
+        return std::tuple(c, name, Sz(kDefaultColours.at(name)));
+    };
+    const RegValue caption = Binary(MakeRecord(-13, 144, face)),
+                   menu = Binary(MakeRecord(-12, 144, face));
     // clang-format off
-    return {
+    const std::tuple<const wchar_t*, const wchar_t*, RegValue> writes[] = {
         {c, L"ActiveBorder", Sz("212 208 200")},        swatch(L"ActiveTitle"),
         {c, L"AppWorkspace", Sz("128 128 128")},        {c, L"Background", Sz("58 110 165")},
         {c, L"ButtonAlternateFace", Sz("181 181 181")}, {c, L"ButtonDkShadow", Sz("64 64 64")},
@@ -36,28 +45,10 @@ inline std::vector<Write> AppliedScheme(const SwatchColours& colours,
         {m, L"CaptionWidth", Sz("-270")},               {m, L"MenuHeight", Sz("-270")},
         {m, L"MenuWidth", Sz("-270")},                  {m, L"ScrollHeight", Sz("-240")},
         {m, L"ScrollWidth", Sz("-240")},                {m, L"SmCaptionHeight", Sz("-225")},
-        {m, L"SmCaptionWidth", Sz("-180")},             {m, L"CaptionFont", Binary(caption)},
-        {m, L"SmCaptionFont", Binary(caption)},         {m, L"MenuFont", Binary(menu)},
+        {m, L"SmCaptionWidth", Sz("-180")},             {m, L"CaptionFont", caption},
+        {m, L"SmCaptionFont", caption},                 {m, L"MenuFont", menu},
     };
     // clang-format on
-}
-
-// Apply after every font control is edited, one write failing; row 43 is never written: a complete
-// Apply.
-class ApplyTest : public EditorTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
-    auto expected = std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey));
-    Start();
-    const std::u16string face = toolkit_.ComboBoxNamed("fontCmb").List(1);
-    ASSERT_NE(face, u"Tahoma");
-    Choose("fontCmb", 1);  // the list's second face for both, 10 points, not bold
-    Click("ckPoint10");
-    Click("ckBold");
-    Choose("menuCmb", 1);
-    // Over what the keys held: the writes of a complete Apply before the failed one.
-    const auto writes =
-        AppliedScheme(kDefaultColours, MakeRecord(-13, 144, face), MakeRecord(-12, 144, face));
     for (const auto& [key, name, value] : std::span(writes).first(std::min(GetParam() - 1, 42))) {
         (key == kColorsKey ? expected.first : expected.second)[name] = value;
     }

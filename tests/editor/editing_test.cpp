@@ -71,9 +71,12 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     Start();
     Type("fontCmb", L"Typed");
     Type("menuCmb", L"Typed");
-    EXPECT_EQ(L("Menu").FontName(), u"Tahoma");  // the previews' face is checked below
-    PressSpace("ckBold");  // the bold change runs, the point-size interlock does not
-    PressSpace("ckPoint10");
+    EXPECT_EQ(L("Menu").FontName(), u"Tahoma");        // the previews' face is checked below
+    for (const char* box : {"ckBold", "ckPoint10"}) {  // Space: the bold change runs, no interlock
+        ::SetFocus(Hwnd(box));
+        ::SendMessageW(Hwnd(box), WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
+    }
     ::SendMessageW(Hwnd("ckPoint10"), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));  // nor a release alone
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 1}));
     ExpectPreviews({u"Tahoma", 8, false});
@@ -134,7 +137,7 @@ TEST_F(EditorTest, ThePreviewCaptionGrowsWithTheChosenSizeAndBoldCoversMore) {
 TEST_F(EditorTest, XpDefaultPutsEveryControlBackAndCancelCloses) {
     SeedScheme({{L"MenuBar", RGB(1, 2, 3)}}, MakeRecord(-12, 144, u"Arial"),
                MakeRecord(-12, 144, u"Arial"));
-    Start();  // Arial, 9 points, not bold
+    Start();                                   // Arial, 9 points, not bold
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
         EXPECT_EQ(std::tuple(Text("fontCmb"), Text("menuCmb"), L("Label6").FontName(),

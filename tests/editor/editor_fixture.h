@@ -133,11 +133,6 @@ class EditorTest : public WindowTest {
         ASSERT_TRUE(win32::StartEditor(toolkit_, store_, codec_, form_));
         toolkit_.Show(SW_SHOWNOACTIVATE);
     }
-    void PressSpace(std::string_view box) {
-        ::SetFocus(Hwnd(box));
-        ::SendMessageW(Hwnd(box), WM_KEYDOWN, VK_SPACE, 0);
-        ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
-    }
     void Press(std::string_view button) { ::SendMessageW(Hwnd(button), BM_CLICK, 0, 0); }
     void PressKey(WPARAM key) {  // as the dialog manager sees it, the focus on a check box
         MSG message{Hwnd("ckBold"), WM_KEYDOWN, key, 0, 0, {}};

@@ -58,7 +58,7 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
 TEST(SetRegistryValue, WritesEachCaseWithItsTypeOrRefuses) {
     const ByteArray record = {1, 2, 3, 0, 255};
     using Stored = std::optional<std::pair<std::uint32_t, ByteArray>>;
-    // A value, how the store behaves, the outcome and what the store then holds.
+    // A value, how the store behaves, the outcome, and what the store then holds (its key closed).
     const std::tuple<Variant, std::string, std::string, Stored> cases[] = {
         {std::int16_t{-2}, "", "written", std::pair(kRegDword, ByteArray{0xFE, 0xFF, 0xFF, 0xFF})},
         {ByteArrayRef(record), "", "written", std::pair(kRegBinary, record)},
@@ -74,7 +74,6 @@ TEST(SetRegistryValue, WritesEachCaseWithItsTypeOrRefuses) {
             result = written ? "written" : "refused";
         } catch (const AppError&) {
         }
-        // The key opened was closed.
         EXPECT_EQ(std::tuple(result, store.value, store.closed), std::tuple(outcome, stored, 1));
     }
 }
