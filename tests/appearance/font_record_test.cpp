@@ -82,9 +82,6 @@ TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
             std::pair(expected, expected));
         EXPECT_EQ(std::pair(caption, menu), std::pair(PatternRecord(size), PatternRecord(size)));
     }
-    FontRecord record = PatternRecord();  // 31 units still leave the terminator room
-    ASSERT_EQ(PatchMenuRecord(record, std::u16string(31, u'x')), PatchResult::Ok);
-    EXPECT_EQ(DecodeFaceName(record), std::u16string(31, u'x'));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Editing through the window: colours chosen in the colour dialog, faces
-// chosen or typed, the size and weight boxes, the default scheme, Cancel.
+// Editing through the window: colours chosen in the colour dialog, faces chosen or typed, the size
+// and weight boxes and the previews' captions on screen, the default scheme, Cancel.
 
 #include "tests/editor/editor_fixture.h"
 
@@ -39,13 +39,18 @@ INSTANTIATE_TEST_SUITE_P(EverySwatch, ColourChoosingTest, ::testing::ValuesIn(kS
                          [](const auto& info) { return std::string(info.param.first); });
 
 // A swatch left holding a system colour reference: unreadable colour texts.
-TEST_F(EditorTest, ASystemColourReferenceIsShownToTheDialogAndWrittenAsTheColourItIs) {
+TEST_F(EditorTest, TheDialogOpensOnASystemColourAsShownAndKeepsItsCustomColours) {
     SeedScheme({}, {}, {});
     Start();
     Click("ActiveTitleBar");
     EXPECT_EQ(dialogs_.Answered().at(0).initial, static_cast<Color>(::GetSysColor(COLOR_WINDOW)));
-    Click("ckBold");
-    Press("btnApply");
+    // A colour confirmed is among the custom colours of the next opening.
+    dialogs_.Confirm(Rgb(1, 2, 3));
+    dialogs_.ConfirmFirstCustom();
+    Click("MenuColor");
+    Click("ActiveTitle");
+    EXPECT_EQ(Back("ActiveTitle"), Rgb(1, 2, 3));
+    Press("btnApply");  // the reference written as the colour it is
     EXPECT_EQ(Snapshot(kColorsKey).at(L"ActiveTitle"), Sz(::GetSysColor(COLOR_WINDOW)));
 }
 
@@ -53,7 +58,6 @@ TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnly) {
     Start();
     const std::u16string face = toolkit_.ComboBoxNamed("fontCmb").List(1);
     Choose("fontCmb", 1);
-    EXPECT_EQ(Text("fontCmb"), face);
     ExpectPreviews({face, 8, true});
     EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
     EXPECT_TRUE(ApplyFlag());
@@ -67,10 +71,13 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     Start();
     Type("fontCmb", L"Typed");
     Type("menuCmb", L"Typed");
-    EXPECT_EQ(std::pair(PreviewFont("ActivePic").face, L("Menu").FontName()),
-              std::pair(u"Tahoma"s, u"Tahoma"s));
-    PressSpace("ckBold");  // the bold change runs, the point-size interlock does not
-    PressSpace("ckPoint10");
+    EXPECT_EQ(L("Menu").FontName(), u"Tahoma");        // the previews' face is checked below
+    for (const char* box : {"ckBold", "ckPoint10"}) {  // Space: the bold change runs, no interlock
+        ::SetFocus(Hwnd(box));
+        ::SendMessageW(Hwnd(box), WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
+    }
+    ::SendMessageW(Hwnd("ckPoint10"), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));  // nor a release alone
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 1}));
     ExpectPreviews({u"Tahoma", 8, false});
     EXPECT_FALSE(ApplyFlag());
@@ -79,7 +86,8 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The point-size boxes before, the box and mouse button, the boxes after and the previews' size.
+// The point-size boxes before, the box, the mouse button and whether it is released over the box
+// (else the box has the mouse captured), the boxes after and the previews' size.
 using Interlock = std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
@@ -88,7 +96,7 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
     Start();
     SetBoxes(before);
     Click(box, button, inside);
-    EXPECT_EQ(Sizes(), after);
+    EXPECT_EQ(std::pair(Sizes(), ::GetCapture()), std::pair(after, HWND{}));
     ExpectPreviews({u"Tahoma", points, true});
     EXPECT_TRUE(ApplyFlag());
 }
@@ -101,24 +109,40 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
     Interlock{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
     Interlock{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
     Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
-    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, true, {1, 1, 0}, 8},
-    Interlock{{1, 0, 0}, "ckPoint8", WM_MBUTTONDOWN, true, {1, 0, 0}, 8}));
+    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, false, {1, 1, 0}, 8},
+    Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, false, {1, 0, 1}, 8}));
 // clang-format on
 
-TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
+TEST_F(EditorTest, ThePreviewCaptionGrowsWithTheChosenSizeAndBoldCoversMore) {
+    Start();
+    Ink seen[3][2];  // 8, 9 and 10 points; normal and bold
+    for (const int bold : {0, 1}) {
+        toolkit_.CheckBoxNamed("ckBold").SetValue(bold);
+        for (int size = 0; size < 3; ++size) {
+            Click("ckPoint" + std::to_string(8 + size));
+            seen[size][bold] = ExpectPreviews({u"Tahoma", 8.f + size, bold == 1});
+        }
+    }
+    for (const int bold : {0, 1}) {  // wider at each size, taller at 10 points than at 8
+        EXPECT_LT(seen[0][bold].width, seen[1][bold].width) << bold;
+        EXPECT_LT(seen[1][bold].width, seen[2][bold].width) << bold;
+        EXPECT_LT(seen[0][bold].height, seen[2][bold].height) << bold;
+    }
+    for (int size = 0; size < 3; ++size) {
+        EXPECT_GT(seen[size][1].pixels, seen[size][0].pixels) << 8 + size;
+    }
+}
+
+// Neither writes: the closing tests make this edit too.
+TEST_F(EditorTest, XpDefaultPutsEveryControlBackAndCancelCloses) {
     SeedScheme({{L"MenuBar", RGB(1, 2, 3)}}, MakeRecord(-12, 144, u"Arial"),
                MakeRecord(-12, 144, u"Arial"));
-    const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
-    Start();  // 9 points, not bold
-    const FontAttributes arial9{u"Arial", 9, false};
-    EXPECT_EQ(std::tuple(Sizes(), PreviewFont("ActivePic"), PreviewFont("InactivePic")),
-              std::tuple(std::vector{0, 1, 0}, arial9, arial9));
+    Start();                                   // Arial, 9 points, not bold
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
-        EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
-        EXPECT_EQ(State("ckBold"), kChecked);
-        EXPECT_EQ(Sizes(), (std::vector<int>{0, 0, 1}));
-        EXPECT_EQ(L("Label6").FontName(), u"Tahoma");
+        EXPECT_EQ(std::tuple(Text("fontCmb"), Text("menuCmb"), L("Label6").FontName(),
+                             State("ckBold"), Sizes()),
+                  std::tuple(u"Tahoma"s, u"Tahoma"s, u"Tahoma"s, kChecked, std::vector{0, 0, 1}));
         ExpectSwatches(kDefaultColours);
         ExpectMenuInStep();
         ExpectPreviews({u"Tahoma", 10, true});
@@ -129,8 +153,6 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackWithoutWritingAndCancelCloses) {
     toolkit_.CheckBoxNamed("ckBold").SetValue(kUnchecked);  // no event arrives any more
     Click("ActiveTitleBar");
     EXPECT_TRUE(PreviewFont("ActivePic").bold && dialogs_.Answered().empty());
-    EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
-    EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
 }
 
 }  // namespace

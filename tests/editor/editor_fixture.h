@@ -11,18 +11,77 @@
 #include "editor/form1.h"
 #include "preview/titlebar_preview.h"
 #include "testing/dialog_answerer.h"
-#include "testing/failing_store.h"
 #include "testing/font_records.h"
 #include "testing/pixel_surface.h"
-#include "testing/scheme_expectation.h"
-#include "testing/screen.h"
+#include "testing/wine_registry.h"
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
 #include "win32/form_design.h"
+#include "win32/registry_store.h"
 
 namespace quill::testing {
 
 using win32::ControlIdOf;
+
+// What a window of this process shows in its client area, as colour integers row by row.
+struct Image {
+    int width = 0, height = 0;
+    std::vector<Color> pixels;
+    Color At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+inline Image Capture(HWND window) {
+    // Painted afresh first: a closed dialog may have covered it.
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT area{};
+    ::GetClientRect(window, &area);
+    const win32::WindowDc shown(window);
+    Image image{area.right, area.bottom, {}};
+    for (int i = 0; i < image.width * image.height; ++i) {
+        image.pixels.push_back(
+            static_cast<Color>(::GetPixel(shown.get(), i % image.width, i / image.width)));
+    }
+    return image;
+}
+
+// The registry, refusing one write: the n-th SetValue after FailWrite(n) (1: the next) is denied.
+class FailingStore final : public win32::RegistryStore {
+  public:
+    void FailWrite(int n) { writesUntilFailure_ = n; }
+    std::int32_t SetValue(KeyHandle key, std::string_view name, std::uint32_t type,
+                          const std::uint8_t* data, std::uint32_t length) override {
+        return --writesUntilFailure_ == 0
+                   ? kErrorAccessDenied
+                   : win32::RegistryStore::SetValue(key, name, type, data, length);
+    }
+
+  private:
+    int writesUntilFailure_ = 0;
+};
+
+// The ten edited colours by the value names they are stored under.
+using SwatchColours = std::map<std::wstring, COLORREF>;
+
+// The default scheme's colours ("XP Default"), by value name.
+// clang-format off
+inline const SwatchColours kDefaultColours{
+    {L"MenuBar", RGB(236, 233, 216)},               {L"MenuHilight", RGB(49, 106, 197)},
+    {L"Menu", RGB(212, 219, 200)},                  {L"MenuText", RGB(0, 0, 0)},
+    {L"ActiveTitle", RGB(10, 36, 106)},             {L"GradientActiveTitle", RGB(166, 202, 240)},
+    {L"TitleText", RGB(255, 255, 255)},             {L"InactiveTitle", RGB(128, 128, 128)},
+    {L"GradientInactiveTitle", RGB(192, 192, 192)}, {L"InactiveTitleText", RGB(212, 208, 200)},
+};
+// clang-format on
+
+// Each colour swatch and the value name its colour is stored under.
+using SwatchValue = std::pair<std::string_view, const wchar_t*>;
+// clang-format off
+inline constexpr SwatchValue kSwatchValues[] = {
+    {"MenuBarColor", L"MenuBar"},       {"MenuHighlightColor", L"MenuHilight"},
+    {"MenuColor", L"Menu"},             {"MenuTextColor", L"MenuText"},
+    {"ActiveTitleBar", L"ActiveTitle"}, {"GradientActiveTitlebar", L"GradientActiveTitle"},
+    {"ActiveTitle", L"TitleText"},      {"InactiveTitlebar", L"InactiveTitle"},
+    {"InactiveTitle", L"InactiveTitleText"}, {"GradientInactiveTitlebar", L"GradientInactiveTitle"}};
+// clang-format on
 
 // Seeds both keys afresh with these colours and records, and in each a value not the program's.
 inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint8_t>& caption,
@@ -37,25 +96,23 @@ inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint
                           {L"IconSpacing", Sz("-1125")}});
 }
 
-// Each colour swatch and the value name its colour is stored under.
-using SwatchValue = std::pair<std::string_view, const wchar_t*>;
-// clang-format off
-inline constexpr SwatchValue kSwatchValues[] = {
-    {"MenuBarColor", L"MenuBar"},       {"MenuHighlightColor", L"MenuHilight"},
-    {"MenuColor", L"Menu"},             {"MenuTextColor", L"MenuText"},
-    {"ActiveTitleBar", L"ActiveTitle"}, {"GradientActiveTitlebar", L"GradientActiveTitle"},
-    {"ActiveTitle", L"TitleText"},      {"InactiveTitlebar", L"InactiveTitle"},
-    {"InactiveTitle", L"InactiveTitleText"}, {"GradientInactiveTitlebar", L"GradientInactiveTitle"}};
-// clang-format on
-
 // The window over the real toolkit, its controls found by name, this thread's dialogs answered.
 class WindowTest : public ::testing::Test {
   protected:
     HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A mouse button pressed over a control and released inside or outside it.
+    // A mouse button pressed over a control and released inside or outside it. Windows sends a
+    // release outside to the window that captured the mouse, if any, else to the one under it.
     void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
-        ::SendMessageW(Hwnd(name), down + 1, 0, inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+        const HWND outside = ::GetCapture() != nullptr ? ::GetCapture() : toolkit_.Handle();
+        ::SendMessageW(inside ? Hwnd(name) : outside, down + 1, 0,
+                       inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
+    }
+    LOGFONTW FontOf(std::string_view name) {  // what the control's font asked GDI for
+        LOGFONTW font{};
+        const auto handle = reinterpret_cast<HFONT>(::SendMessageW(Hwnd(name), WM_GETFONT, 0, 0));
+        ::GetObjectW(handle, sizeof font, &font);
+        return font;
     }
 
     DialogAnswerer dialogs_;
@@ -75,11 +132,6 @@ class EditorTest : public WindowTest {
     void Start() {
         ASSERT_TRUE(win32::StartEditor(toolkit_, store_, codec_, form_));
         toolkit_.Show(SW_SHOWNOACTIVATE);
-    }
-    void PressSpace(std::string_view box) {
-        ::SetFocus(Hwnd(box));
-        ::SendMessageW(Hwnd(box), WM_KEYDOWN, VK_SPACE, 0);
-        ::SendMessageW(Hwnd(box), WM_KEYUP, VK_SPACE, 0);
     }
     void Press(std::string_view button) { ::SendMessageW(Hwnd(button), BM_CLICK, 0, 0); }
     void PressKey(WPARAM key) {  // as the dialog manager sees it, the focus on a check box
@@ -130,32 +182,46 @@ class EditorTest : public WindowTest {
         }
     }
 
+    // A preview caption's ink: the pixels that are not the gradient, how many of them are in the
+    // caption's colour, and the width and height of the box around them.
+    struct Ink {
+        int pixels = 0, inTextColour = 0, width = 0, height = 0;
+    };
     // Each preview as it shows, in `font`: the gradient between its swatches' colours, pixel for
     // pixel where no caption reaches (the right half), and caption glyphs in its text swatch's
-    // colour on the left, the inactive one's longer.
-    void ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
+    // colour on the left, the inactive one's longer. Returns the active one's ink.
+    Ink ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
         const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
             {"InactivePic", "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle"}};
-        std::vector<int> glyphs;  // each caption's pixels in its text colour
+        std::vector<Ink> inks;
         for (const auto& [pic, start, end, text] : previews) {
             const Image shown = Capture(Hwnd(pic));
-            glyphs.push_back(0);
             PixelSurface reference(shown.width, shown.height, 0);
             PaintGradient(reference, SplitColor(Back(start)), SplitColor(Back(end)));
-            int wrong = 0;
+            Ink ink;
+            int wrong = 0, left = shown.width, top = shown.height, right = 0, bottom = 0;
             for (int i = 0; i < shown.width * shown.height; ++i) {
                 const int x = i % shown.width, y = i / shown.width;
-                const bool left = x < shown.width / 2,
-                           gradient = shown.At(x, y) == reference.Pixel(x, y);
-                wrong += !left && !gradient;
-                glyphs.back() += left && !gradient && shown.At(x, y) == Back(text);
+                if (shown.At(x, y) != reference.Pixel(x, y)) {
+                    ++ink.pixels;
+                    ink.inTextColour += shown.At(x, y) == Back(text);
+                    wrong += x >= shown.width / 2;
+                    left = std::min(left, x);
+                    top = std::min(top, y);
+                    right = std::max(right, x + 1);
+                    bottom = std::max(bottom, y + 1);
+                }
             }
-            EXPECT_EQ(std::tuple(wrong, glyphs.back() > 10, PreviewFont(pic)),
+            ink.width = right - left;
+            ink.height = bottom - top;
+            EXPECT_EQ(std::tuple(wrong, ink.inTextColour > 10, PreviewFont(pic)),
                       std::tuple(0, true, font))
                 << pic;
+            inks.push_back(ink);
         }
-        EXPECT_LT(glyphs[0], glyphs[1]);
+        EXPECT_LT(inks[0].inTextColour, inks[1].inTextColour);
+        return inks[0];
     }
 
     FailingStore store_;  // the registry

@@ -1,4 +1,9 @@
+// The program's life in process: start-up from what the store holds, the window closed from the
+// frame or with Alt+F4, and a start-up that fails. A run of the program takes the messages queued
+// before it; one that does not end fails by the test's time limit.
+
 #include "tests/editor/editor_fixture.h"
+#include "win32/text.h"
 
 namespace quill::testing {
 namespace {
@@ -9,28 +14,33 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
     const KeyValues colours = Snapshot(kColorsKey), metrics = Snapshot(kMetricsKey);
     Start();
     EXPECT_EQ(::GetFocus(), Hwnd("ActivePic"));  // the first control that can take it
-    EXPECT_FALSE(ApplyFlag());
-    EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 0}));
-    EXPECT_EQ(State("ckBold"), kChecked);
-    EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(u"Tahoma"s, u"Tahoma"s));
-    EXPECT_EQ(L("Label7").Caption(), u"Menu\r\nMenu");
-    EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
-    ExpectSwatches(kDefaultColours);
-    ExpectMenuInStep();
-    ExpectPreviews();
-    PressKey(VK_RETURN);                         // Apply cannot be pressed yet: nothing is written
-    for (auto combo : {"fontCmb", "menuCmb"}) {  // the screen's faces, in its order
-        ComboBox& list = toolkit_.ComboBoxNamed(combo);
-        const int last = toolkit_.Screen().FontCount() - 1;
-        EXPECT_EQ(
-            std::tuple(list.ListCount() - 1, list.List(0), list.List(last)),
-            std::tuple(last, toolkit_.Screen().FontName(0), toolkit_.Screen().FontName(last)));
+    EXPECT_EQ(std::tuple(Sizes(), State("ckBold"), Text("fontCmb"), Text("menuCmb"),
+                         L("Label7").Caption()),
+              std::tuple(std::vector{1, 0, 0}, kChecked, u"Tahoma"s, u"Tahoma"s, u"Menu\r\nMenu"s));
+    // Apply cannot be pressed yet, nor clicked by a notification: nothing is written.
+    PressKey(VK_RETURN);
+    ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf("btnApply"), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Hwnd("btnApply")));
+    // Both lists hold the screen's faces in its order: by name, each once, none vertical.
+    const Desktop& screen = toolkit_.Screen();
+    ComboBox &fonts = toolkit_.ComboBoxNamed("fontCmb"), &menus = toolkit_.ComboBoxNamed("menuCmb");
+    ASSERT_GT(screen.FontCount(), 10);
+    EXPECT_EQ(std::pair(fonts.ListCount(), menus.ListCount()),
+              std::pair(screen.FontCount(), screen.FontCount()));
+    std::wstring before;  // none before the first
+    for (int i = 0; i < screen.FontCount(); ++i) {
+        const std::u16string face = screen.FontName(i);
+        EXPECT_EQ(std::pair(fonts.List(i), menus.List(i)), std::pair(face, face));
+        EXPECT_EQ(::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, before.c_str(), -1,
+                                   win32::ToWide(face).c_str(), -1),
+                  CSTR_LESS_THAN);
+        EXPECT_FALSE(face.empty() || face[0] == u'@') << i;
+        before = win32::ToWide(face);
     }
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
-    EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported) {
+TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
     // A colour that is no colour text keeps the swatch's creation colour; an
     // unusable font record gives way to the desktop's font; a long one is read.
     // clang-format off
@@ -57,25 +67,63 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAloneAndAnUnopenableKeyIsReported)
     EXPECT_EQ(std::pair(Text("fontCmb"), Text("menuCmb")), std::pair(desktopFace, u"Arial"s));
     EXPECT_EQ(Snapshot(kColorsKey), colours);
     EXPECT_TRUE(dialogs_.Answered().empty());
+}
 
-    // 18 bytes hold +10 points and the weight, not bold; a Colors key not opened: once per colour.
+// 18 bytes hold +10 points and the weight, not bold, and no face; a Colors key not opened is
+// reported once per colour.
+TEST_F(EditorTest, AShortRecordIsReadAndAnUnopenableKeyReported) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
     SeedKey(kMetricsKey,
             {{L"CaptionFont", Binary({10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 144, 1})}});
-    win32::Toolkit toolkit;
-    std::optional<Form1> form;
-    ASSERT_TRUE(win32::StartEditor(toolkit, store_, codec_, form));
-    const FontAttributes active = toolkit.PictureNamed("ActivePic").Font(),
-                         inactive = toolkit.PictureNamed("InactivePic").Font();
-    EXPECT_EQ(std::tuple(toolkit.CheckBoxNamed("ckPoint10").Value(), active.points, inactive.points,
-                         active.bold || inactive.bold),
-              std::tuple(kChecked, 10.f, 10.f, false));
-    EXPECT_EQ(toolkit.LabelNamed("MenuBar").BackColor(), kSysWindowBackground);
+    Start();
+    const FontAttributes unnamed10{u"", 10, false};
+    EXPECT_EQ(std::tuple(State("ckPoint10"), PreviewFont("ActivePic"), PreviewFont("InactivePic"),
+                         Back("MenuBar")),
+              std::tuple(kChecked, unnamed10, unnamed10, kSysWindowBackground));
     ASSERT_EQ(dialogs_.Answered().size(), 10u);
     for (const auto& box : dialogs_.Answered()) {
         EXPECT_EQ(std::tuple(box.title, box.text, box.buttons),
                   std::tuple(L"Registry editor for Quillmar"s, L"ERROR in Open RegKey"s, 1));
     }
+}
+
+// The control the message is posted to (none: the window), the message and its parameters.
+using Closing = std::tuple<const char*, UINT, WPARAM, LPARAM>;
+class ClosingTest : public EditorTest, public ::testing::WithParamInterface<Closing> {};
+
+TEST_P(ClosingTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
+    const auto& [to, message, wParam, lParam] = GetParam();
+    const auto seeded = std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey));
+    ::PostMessageW(Hwnd("Command1"), BM_CLICK, 0, 0);  // an edit: the default scheme
+    ::PostMessageW(to != nullptr ? Hwnd(to) : toolkit_.Handle(), message, wParam, lParam);
+    const int exitCode = win32::RunEditor(toolkit_, store_, codec_, SW_SHOWNOACTIVATE);
+    EXPECT_EQ(std::tuple(exitCode, ::IsWindowVisible(toolkit_.Handle()), ApplyFlag()),
+              std::tuple(0, FALSE, true));
+    EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), seeded);
+}
+
+INSTANTIATE_TEST_SUITE_P(FrameMenuOrKeys, ClosingTest,
+                         ::testing::Values(Closing{nullptr, WM_CLOSE, 0, 0},
+                                           Closing{nullptr, WM_SYSCOMMAND, SC_CLOSE, 0},
+                                           // Alt+F4, the focus on a preview
+                                           Closing{"ActivePic", WM_SYSKEYDOWN, VK_F4, 1 << 29}));
+
+// A store whose every read fails with an error of the program's own.
+class BrokenStore final : public win32::RegistryStore {
+  public:
+    std::int32_t QueryValue(KeyHandle, std::string_view, std::uint32_t&, std::uint8_t*,
+                            std::uint32_t&) override {
+        throw AppError(1234, "The store is broken");
+    }
+};
+
+TEST_F(EditorTest, AStartUpErrorIsShownAndTheWindowNeverAppears) {
+    BrokenStore broken;
+    const int exitCode = win32::RunEditor(toolkit_, broken, codec_, SW_SHOWNOACTIVATE);
+    EXPECT_EQ(std::pair(exitCode, ::IsWindowVisible(toolkit_.Handle())),
+              std::pair(win32::kExitAfterError, FALSE));
+    ASSERT_EQ(dialogs_.Answered().size(), 1u);
+    EXPECT_EQ(dialogs_.Answered()[0].text, L"Error 1234: The store is broken");
 }
 
 }  // namespace

@@ -42,14 +42,12 @@ inline void ExpectStoreContract(RegistryStore& store, const AnsiCodec& codec,
     RegistryAccess access(store, codec);
     const std::u16string key16 = codec.FromAnsi(key);
     const std::string big(5000, 'Z');
-    // clang-format off
     const std::tuple<const char16_t*, Variant, std::uint32_t, std::string> cases[] = {
         {u"Text", u"-270"s, kRegSz, "-270\0"s},  // the NUL after the text is counted
         {u"Empty", u""s, kRegSz, ""},
         {u"Dword", std::int32_t{-0x789ABCDF}, kRegDword, "\x21\x43\x65\x87"},  // little-endian
-        {u"Big", ByteArray(big.begin(), big.end()), kRegBinary, big},  // longer than the first buffer
-        {u"Caf\u00e9", u"Caf\u00e9"s, kRegSz, "Caf\xE9\0"s}};  // the ANSI code page
-    // clang-format on
+        {u"Big", ByteArray(big.begin(), big.end()), kRegBinary, big},  // past the first buffer
+        {u"Caf\u00e9", u"Caf\u00e9"s, kRegSz, "Caf\xE9\0"s}};          // the ANSI code page
     for (const auto& [name, value, type, stored] : cases) {
         ASSERT_TRUE(access.SetRegistryValue(kHkeyCurrentUser, key16, name, value));
         EXPECT_EQ(Stored(store, key, codec.ToAnsi(name)), std::pair(type, stored));

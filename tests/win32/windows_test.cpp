@@ -1,33 +1,46 @@
-// The toolkit against Wine where the editor's tests do not reach: layout, errors, fonts, desktop.
-
-#include "win32/toolkit.h"
+// The Windows realisation against Wine where the editor's tests do not reach: the store contract
+// over the real registry, the window's layout, errors, fonts, notifications while controls come and
+// go.
 
 #include <algorithm>
 #include <cstring>
 
 #include "tests/editor/editor_fixture.h"
+#include "tests/store/store_contract.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
+#include "win32/toolkit.h"
 #include "win32/windows_error.h"
 
 namespace quill::win32 {
 namespace {
 
-// The window without the editor: the toolkit's events are noted.
+// The store contract below a scratch key made afresh.
+TEST(StoreContract, HoldsForTheRegistry) {
+    testing::SeedKey(L"Software\\QuillmarTests", {});
+    RegistryStore store;
+    testing::ExpectStoreContract(store, AnsiCodec(), "Software\\QuillmarTests");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QuillmarTests");
+}
+
+// The window without the editor. Each event is noted as "control:event number" and fails,
+// MenuColor's after a nested event.
 class ToolkitTest : public testing::WindowTest, EventSink {
   protected:
     ToolkitTest() {
         toolkit_.SetEventSink(this);
         toolkit_.Show(SW_SHOWNOACTIVATE);
     }
-    // Notes "control:event number"; `reaction_` runs inside the handler.
     void OnEvent(std::string_view control, ControlEvent event) override {
         log_.push_back(std::string(control) + ":" + std::to_string(static_cast<int>(event)));
-        reaction_(control);
+        if (control == "MenuColor") {
+            toolkit_.CheckBoxNamed("ckBold").SetValue(kChecked);
+            log_.emplace_back("after the nested event");
+        }
+        throw AppError(1001, "Unsupported value type");
     }
 
     std::vector<std::string> log_;
-    std::function<void(std::string_view)> reaction_ = [](std::string_view) {};
 };
 
 TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
@@ -47,7 +60,7 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
                    reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 200);
     for (const int dpi : {96, 144}) {
-        // On a monitor of another DPI every control moves to its place there.
+        // On a monitor of another DPI every control moves to its place there, its font made again.
         ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                        reinterpret_cast<LPARAM>(&suggested));
         for (const ControlDesign& design : kFormControls) {
@@ -56,16 +69,22 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
             ::MapWindowPoints(nullptr, toolkit_.Handle(), reinterpret_cast<POINT*>(&shown), 2);
             EXPECT_EQ(std::memcmp(&shown, &expected, sizeof shown), 0)
                 << design.name << " at " << dpi;
+            // A picture box has no font for Windows to draw with: it draws its image itself.
+            if (design.kind != ControlKind::PictureBox) {
+                EXPECT_EQ(FontOf(design.name).lfHeight, FontHeight(SpecOf(design.font).points, dpi))
+                    << design.name << " at " << dpi;
+            }
         }
     }
+    // A font's height is the negative character height in pixels.
+    EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
     RECT window{};  // in the place suggested
     ::GetWindowRect(toolkit_.Handle(), &window);
     EXPECT_EQ(std::memcmp(&window, &suggested, sizeof window), 0);
-    // clang-format off
-    const std::tuple<const char*, int, RECT> rects[] = {
-        {"ActivePic", 96, {27, 64, 262, 81}}, {"ActivePic", 144, {40, 96, 392, 122}},
-        {"Line3", 96, {0, 166, 288, 167}},    {"Line3", 192, {0, 331, 576, 333}}};
-    // clang-format on
+    const std::tuple<const char*, int, RECT> rects[] = {{"ActivePic", 96, {27, 64, 262, 81}},
+                                                        {"ActivePic", 144, {40, 96, 392, 122}},
+                                                        {"Line3", 96, {0, 166, 288, 167}},
+                                                        {"Line3", 192, {0, 331, 576, 333}}};
     for (const auto& [name, dpi, expected] : rects) {
         const RECT rect = PixelRectOf(DesignOf(name), dpi);
         EXPECT_EQ(std::memcmp(&rect, &expected, sizeof rect), 0) << name << " at " << dpi;
@@ -102,13 +121,6 @@ TEST_F(ToolkitTest, OverlappingLabelsStackAndTabFollowsTheFocusOrder) {
 }
 
 TEST_F(ToolkitTest, AnErrorLeavingAHandlerIsShownOnceAndEndsTheProgram) {
-    reaction_ = [this](std::string_view control) {
-        if (control == "MenuColor") {
-            toolkit_.CheckBoxNamed("ckBold").SetValue(kChecked);  // a nested event that fails
-            log_.emplace_back("after the nested event");
-        }
-        throw AppError(1001, "Unsupported value type");
-    };
     Click("MenuColor");
     Click("MenuColor");  // no handler runs any more
     EXPECT_EQ(log_, (std::vector<std::string>{"MenuColor:0", "ckBold:1"}));
@@ -118,7 +130,11 @@ TEST_F(ToolkitTest, AnErrorLeavingAHandlerIsShownOnceAndEndsTheProgram) {
     EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
 }
 
-TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) {
+TEST_F(ToolkitTest, ALabelShowsTheFaceSetOrItsStandInAndReportsTheFaceSet) {
+    // A listed face is installed; no empty or overlong name is.
+    EXPECT_EQ(std::tuple(IsFaceInstalled(ListScreenFonts().at(0)), IsFaceInstalled(u""),
+                         IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
+              std::tuple(true, false, false));
     auto realised = [&](const char* control) {  // the face GDI really uses
         const WindowDc screen(nullptr);
         const ScopedSelect font(
@@ -127,26 +143,30 @@ TEST_F(ToolkitTest, AFaceSetOnALabelShowsAsItselfWhateverItsDesignCharacterSet) 
         ::GetTextFaceW(screen.get(), LF_FACESIZE, face);
         return std::wstring(face);
     };
-    // The highlighted menu label was designed with the Japanese character set.
+    // Another face shows as itself on the highlighted menu label, designed with the Japanese
+    // character set.
     for (const char16_t* face : {u"MS Shell Dlg", u"Tahoma", u"Liberation Sans"}) {
         toolkit_.LabelNamed("MenuHilight").SetFontName(face);
         toolkit_.LabelNamed("Label6").SetFontName(face);
         EXPECT_EQ(realised("MenuHilight"), realised("Label6"));
         EXPECT_EQ(toolkit_.LabelNamed("MenuHilight").FontName(), face);
     }
-    toolkit_.LabelNamed("MenuHilight").SetFontName(u"ＭＳ Ｐゴシック");
-    // Its design face again: with the design character set, as the list's.
+    // A missing design face is asked for as its stand-in, if any, and reported as itself.
+    // clang-format off
+    const std::tuple<const char*, std::u16string, const wchar_t*> labels[] = {
+        {"Label6", u"Arial Narrow", L"Liberation Sans Narrow"}, {"lbl(0)", u"Arial", L"Liberation Sans"},
+        {"MenuHilight", u"ＭＳ Ｐゴシック", L"IPAPGothic"},      {"Menu", u"Not A Face", L"Not A Face"}};
+    // clang-format on
+    for (const auto& [label, face, asked] : labels) {
+        ASSERT_FALSE(IsFaceInstalled(face)) << label << ": installed here";
+        toolkit_.LabelNamed(label).SetFontName(face);
+        EXPECT_EQ(std::pair(std::wstring(FontOf(label).lfFaceName),
+                            toolkit_.LabelNamed(label).FontName()),
+                  std::pair(std::wstring(asked), face))
+            << label;
+    }
+    // The highlighted menu label's design face again: with the design character set, as the list's.
     EXPECT_EQ(realised("MenuHilight"), realised("fontCmb"));
-}
-
-TEST(FontHeight, IsTheNegativeCharacterHeightInPixels) {
-    EXPECT_EQ(std::pair(FontHeight(8.25f, 96), FontHeight(9, 144)), std::pair(-11, -18));
-}
-
-TEST(IsFaceInstalled, FindsAListedFaceButNoEmptyOrOverlongName) {
-    EXPECT_EQ(std::tuple(IsFaceInstalled(ListScreenFonts().at(0)), IsFaceInstalled(u""),
-                         IsFaceInstalled(std::u16string(LF_FACESIZE, u'T'))),
-              std::tuple(true, false, false));
 }
 
 TEST(WindowsError, NamesTheCallThatFailedAndGivesTheSystemsText) {
@@ -170,16 +190,33 @@ TEST_F(ToolkitTest, AQuitMessageEndsTheMessageLoop) {
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
 }
 
-TEST(WindowsDesktop, ListsEachHorizontalFaceOnceInOrder) {
-    WindowsDesktop desktop;
-    ASSERT_GT(desktop.FontCount(), 10);
-    for (int i = 1; i < desktop.FontCount(); ++i) {  // in order, each once, none vertical
-        const std::u16string before = desktop.FontName(i - 1), face = desktop.FontName(i);
-        EXPECT_EQ(::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, ToWide(before).c_str(), -1,
-                                   ToWide(face).c_str(), -1),
-                  CSTR_LESS_THAN);
-        EXPECT_FALSE(before.empty() || before[0] == u'@') << i;
+// Every control's click, sent to the window while any of its controls is made or destroyed: one
+// that is not made yet, or no longer whole, must not hear it. Windows swallows a crash in the hook,
+// so the sends that came back are counted.
+std::size_t returnedSends = 0;
+LRESULT CALLBACK SendCommandsWhileControlsComeAndGo(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND parent = code == HCBT_CREATEWND
+                            ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent
+                        : code == HCBT_DESTROYWND ? ::GetParent(reinterpret_cast<HWND>(wParam))
+                                                  : nullptr;
+    wchar_t kind[16] = {};
+    if (parent != nullptr && ::GetClassNameW(parent, kind, 16) &&
+        std::wstring(kind) == L"QuillmarForm") {
+        for (const ControlDesign& design : kFormControls) {
+            ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(ControlIdOf(design.name), BN_CLICKED), 0);
+            ++returnedSends;
+        }
     }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(ToolkitLife, NotificationsWhileControlsAreMadeOrDestroyedReachNone) {
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, SendCommandsWhileControlsComeAndGo, nullptr,
+                                           ::GetCurrentThreadId());
+    { const Toolkit toolkit; }
+    ::UnhookWindowsHookEx(hook);
+    const std::size_t controls = kFormControls.size();
+    EXPECT_EQ(returnedSends, 2 * controls * controls);  // each made and destroyed
 }
 
 }  // namespace
