@@ -46,7 +46,7 @@ for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
 [[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(cat "$scratch/display")"
 export DISPLAY
-"$WINELOADER" wineboot -i >"$scratch/wineboot.log" 2>&1
+WINEARCH=$quill_prefix_arch "$WINELOADER" wineboot -i >"$scratch/wineboot.log" 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {

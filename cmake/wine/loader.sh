@@ -18,9 +18,11 @@ quill_pe_arch() {
   esac
 }
 
-# Exports WINELOADER (and WINEARCH, for a new prefix) for ARCH. Where this
-# machine cannot run ARCH it prints why and returns 77, ctest's skip code
-# for the Wine tests.
+# Exports WINELOADER for ARCH, and sets quill_prefix_arch to the kind of
+# prefix to make for it. Only a new prefix is given a kind: the 32-bit
+# program runs in a 64-bit prefix too, and Wine refuses a WINEARCH that an
+# existing prefix does not have. Where this machine cannot run ARCH it
+# prints why and returns 77, ctest's skip code for the Wine tests.
 quill_use_wine() {
   local name=wine arch=win32
   [[ $1 == x86_64 ]] && name=wine64 arch=win64
@@ -41,5 +43,6 @@ quill_use_wine() {
       return 77
     fi
   fi
-  export WINELOADER=$loader WINEARCH=$arch
+  export WINELOADER=$loader
+  quill_prefix_arch=$arch
 }

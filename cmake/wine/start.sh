@@ -21,12 +21,12 @@ for _ in $(seq 100); do [[ -s "$state/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$state/display")"
 
 # A prefix of another kind (left by an older build) is made anew.
-if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qx "#arch=$quill_prefix_arch" "$WINEPREFIX/system.reg"; then
   rm -rf "$WINEPREFIX"
 fi
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-  echo "creating Wine prefix $WINEPREFIX ($WINEARCH)"
-  "$WINELOADER" wineboot -i >"$state/wineboot.log" 2>&1
+  echo "creating Wine prefix $WINEPREFIX ($quill_prefix_arch)"
+  WINEARCH=$quill_prefix_arch "$WINELOADER" wineboot -i >"$state/wineboot.log" 2>&1
 fi
 setsid wineserver -p >/dev/null 2>&1 </dev/null &
 # The test prefix's settings (Wine's drive Z: is "/"). This also starts the
@@ -34,4 +34,4 @@ setsid wineserver -p >/dev/null 2>&1 </dev/null &
 # services must not hold this script's output open.
 settings="Z:$(realpath "$(dirname "$0")/test-prefix.reg" | tr / '\\')"
 "$WINELOADER" reg import "$settings" >/dev/null 2>&1 </dev/null
-echo "Wine ready: prefix $WINEPREFIX ($WINEARCH), display $DISPLAY"
+echo "Wine ready: prefix $WINEPREFIX ($quill_prefix_arch), display $DISPLAY"
