@@ -38,12 +38,6 @@ class DialogAnswerer {
     static constexpr int kAddCustom = 712, kCustomColours = 721, kMessageText = 0xFFFF;
     static constexpr Color kFirstCustom = -1;  // no colour
 
-    Color Next() {
-        const Color next = colours_.front();
-        colours_.pop_front();
-        return next;
-    }
-
     static std::wstring TextOf(HWND window) {
         wchar_t text[512] = {};
         ::GetWindowTextW(window, text, 512);
@@ -76,9 +70,10 @@ class DialogAnswerer {
             // The dialog is not shown yet: the section's own style says.
             seen.customColours =
                 ::GetWindowLongW(::GetDlgItem(dialog, kAddCustom), GWL_STYLE) & WS_VISIBLE;
+            const Color next = colours_.empty() ? kFirstCustom : colours_.front();
             if (colours_.empty()) {
                 button = IDCANCEL;
-            } else if (const Color next = Next(); next == kFirstCustom) {
+            } else if (colours_.pop_front(); next == kFirstCustom) {
                 RECT custom{};  // a click on it
                 ::GetWindowRect(::GetDlgItem(dialog, kCustomColours), &custom);
                 POINT first{custom.left + 1, custom.top + 1};

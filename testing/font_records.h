@@ -8,8 +8,7 @@
 namespace quill::testing {
 
 // A 92-byte LOGFONTW as the desktop stores it: bytes 0-3 the height (negative: pixels, positive:
-// points), bytes 16 and 17 the weight (700 with 188, else 400), the face in UTF-16LE from
-// offset 28.
+// points), bytes 16-17 the weight (700 with 188, else 400), the face in UTF-16LE from offset 28.
 inline std::vector<std::uint8_t> MakeRecord(std::int32_t height, std::uint8_t weightLow,
                                             std::u16string_view face) {
     std::vector<std::uint8_t> record(92, 0);

@@ -6,8 +6,7 @@
 
 namespace quill::testing {
 
-// Stands in for the ANSI code page natively: a Latin-1 character, which
-// Windows-1252 shares, is its own byte; anything else becomes '?'.
+// The ANSI code page natively: a Latin-1 character (as in Windows-1252) is its byte, others '?'.
 struct Latin1Codec final : AnsiCodec {
     std::string ToAnsi(std::u16string_view text) const override {
         std::string out(text.size(), '?');

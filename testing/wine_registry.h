@@ -1,7 +1,6 @@
 #pragma once
 
-// The test prefix's real registry: a key seeded with exactly some values,
-// and everything a key holds read back, in the ANSI forms the program uses.
+// The test prefix's real registry: keys seeded exactly and read back, in the program's ANSI forms.
 
 #include <windows.h>
 

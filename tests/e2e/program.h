@@ -1,7 +1,6 @@
 #pragma once
 
-// The real program in a process of its own, its window found by its class;
-// ended if it still runs when the test is done with it.
+// The real program in a process of its own, its window found by its class; ended after the test.
 
 #include <windows.h>
 
@@ -17,13 +16,10 @@ using win32::ControlIdOf;
 // Polls every millisecond (benchmarks time with it) until `ready` holds, for ten seconds at most.
 template <typename Ready>
 bool WaitUntil(Ready&& ready) {
-    for (int tries = 0; tries < 10000;
-         ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(1))) {
-        if (ready()) {
-            return true;
-        }
+    for (int tries = 0; tries < 10000 && !ready(); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return false;
+    return ready();
 }
 
 struct Program {

@@ -16,8 +16,8 @@ TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
     Click("ckPoint10");
     Click("ckBold");
     Choose("menuCmb", 1);
-    // Over what the keys held, the writes of a complete Apply before the failed one, by hand rather
-    // than from the program's table: a wrong row shows.
+    // Over what the keys held, a complete Apply's writes before the failed one, written out by
+    // hand.
     const wchar_t *c = kColorsKey, *m = kMetricsKey;
     auto swatch = [&](const wchar_t* name) {
         return std::tuple(c, name, Sz(kDefaultColours.at(name)));
@@ -52,7 +52,7 @@ TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
     for (const auto& [key, name, value] : std::span(writes).first(std::min(GetParam() - 1, 42))) {
         (key == kColorsKey ? expected.first : expected.second)[name] = value;
     }
-    store_.FailWrite(GetParam());
+    store_.failWrite = GetParam();
     PressKey(VK_RETURN);  // Enter presses Apply
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), expected);
     EXPECT_EQ(toolkit_.Caption(), GetParam() == 43 ? u"Yes!" : u"Failed!");
@@ -66,8 +66,7 @@ TEST_F(EditorTest, ApplyWritesTheFirstCheckedSizeWholeAndRefusesBadFaceNamesBefo
     Start();            // a caption height kept in points
     Press("Command1");  // an edit: Apply can be pressed
     const std::wstring longest(31, L'x');
-    // The size boxes, a face typed into a list, and the caption record's
-    // height written then, bytes 0-3; 0 when Apply refuses.
+    // The size boxes, a face typed into a list, the caption height written (bytes 0-3; 0: refused).
     const std::tuple<std::vector<int>, const char*, std::wstring, int> cases[] = {
         {{0, 0, 0}, "fontCmb", L"Tahoma", 8},   {{1, 0, 1}, "fontCmb", L"Tahoma", -11},
         {{0, 1, 1}, "menuCmb", longest, -12},   {{0, 0, 1}, "fontCmb", longest, -13},
@@ -103,8 +102,7 @@ TEST_F(EditorTest, AThousandRepaintsAHundredAppliesAndAWindowMadeAgainHoldNoMore
     win32::Toolkit().Show(SW_SHOWNOACTIVATE);
     const Census after = TakeCensus();
     EXPECT_GT(before.gdiObjects, 0) << "the census cannot see the process";
-    // Wine's caches make or free the odd GDI object as they please; a leak in
-    // a repaint or an Apply adds a hundred or more.
+    // Wine's caches make or free the odd GDI object; a leak in a repaint or Apply adds a hundred.
     EXPECT_LE(after.gdiObjects, before.gdiObjects + 4);
     EXPECT_LE(after.windows, before.windows);
 }

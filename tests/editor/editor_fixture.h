@@ -1,7 +1,6 @@
 #pragma once
 
-// The editor in process over the real Windows toolkit and Wine's registry, driven as a user would:
-// clicks, keys, list choices, dialogs answered; what it shows read from the toolkit and screen.
+// The editor in process over Wine's real toolkit and registry, driven and read as a user would.
 
 #include <gtest/gtest.h>
 
@@ -43,19 +42,14 @@ inline Image Capture(HWND window) {
     return image;
 }
 
-// The registry, refusing one write: the n-th SetValue after FailWrite(n) (1: the next) is denied.
-class FailingStore final : public win32::RegistryStore {
-  public:
-    void FailWrite(int n) { writesUntilFailure_ = n; }
+// The registry, refusing one write: the failWrite-th SetValue from now (1: the next) is denied.
+struct FailingStore final : win32::RegistryStore {
     std::int32_t SetValue(KeyHandle key, std::string_view name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t length) override {
-        return --writesUntilFailure_ == 0
-                   ? kErrorAccessDenied
-                   : win32::RegistryStore::SetValue(key, name, type, data, length);
+        return --failWrite == 0 ? kErrorAccessDenied
+                                : win32::RegistryStore::SetValue(key, name, type, data, length);
     }
-
-  private:
-    int writesUntilFailure_ = 0;
+    int failWrite = 0;
 };
 
 // The ten edited colours by the value names they are stored under.
@@ -100,8 +94,7 @@ inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint
 class WindowTest : public ::testing::Test {
   protected:
     HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A mouse button pressed over a control and released inside or outside it. Windows sends a
-    // release outside to the window that captured the mouse, if any, else to the one under it.
+    // A press over a control, released inside or outside it: there to the capture, else the form.
     void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
         const HWND outside = ::GetCapture() != nullptr ? ::GetCapture() : toolkit_.Handle();
@@ -182,14 +175,13 @@ class EditorTest : public WindowTest {
         }
     }
 
-    // A preview caption's ink: the pixels that are not the gradient, how many of them are in the
-    // caption's colour, and the width and height of the box around them.
+    // A caption's ink: the pixels off the gradient, those in the text colour, and their box's size.
     struct Ink {
         int pixels = 0, inTextColour = 0, width = 0, height = 0;
     };
-    // Each preview as it shows, in `font`: the gradient between its swatches' colours, pixel for
-    // pixel where no caption reaches (the right half), and caption glyphs in its text swatch's
-    // colour on the left, the inactive one's longer. Returns the active one's ink.
+    // Each preview in `font`: its swatches' gradient exactly on the right half, caption glyphs in
+    // its text swatch's colour on the left, the inactive one's longer. Returns the active one's
+    // ink.
     Ink ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
         const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
@@ -200,21 +192,19 @@ class EditorTest : public WindowTest {
             PixelSurface reference(shown.width, shown.height, 0);
             PaintGradient(reference, SplitColor(Back(start)), SplitColor(Back(end)));
             Ink ink;
-            int wrong = 0, left = shown.width, top = shown.height, right = 0, bottom = 0;
+            int wrong = 0;
+            RECT box{};
             for (int i = 0; i < shown.width * shown.height; ++i) {
                 const int x = i % shown.width, y = i / shown.width;
-                if (shown.At(x, y) != reference.Pixel(x, y)) {
+                if (const RECT pixel{x, y, x + 1, y + 1}; shown.At(x, y) != reference.Pixel(x, y)) {
                     ++ink.pixels;
                     ink.inTextColour += shown.At(x, y) == Back(text);
                     wrong += x >= shown.width / 2;
-                    left = std::min(left, x);
-                    top = std::min(top, y);
-                    right = std::max(right, x + 1);
-                    bottom = std::max(bottom, y + 1);
+                    ::UnionRect(&box, &box, &pixel);
                 }
             }
-            ink.width = right - left;
-            ink.height = bottom - top;
+            ink.width = box.right - box.left;
+            ink.height = box.bottom - box.top;
             EXPECT_EQ(std::tuple(wrong, ink.inTextColour > 10, PreviewFont(pic)),
                       std::tuple(0, true, font))
                 << pic;

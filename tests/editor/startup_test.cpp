@@ -1,6 +1,5 @@
-// The program's life in process: start-up from what the store holds, the window closed from the
-// frame or with Alt+F4, and a start-up that fails. A run of the program takes the messages queued
-// before it; one that does not end fails by the test's time limit.
+// The program's life in process: start-up from the store, closing from the frame or by Alt+F4, a
+// failed start-up. A run takes the messages queued before it; one that never ends times out.
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/text.h"
@@ -27,15 +26,16 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
     ASSERT_GT(screen.FontCount(), 10);
     EXPECT_EQ(std::pair(fonts.ListCount(), menus.ListCount()),
               std::pair(screen.FontCount(), screen.FontCount()));
-    std::wstring before;  // none before the first
-    for (int i = 0; i < screen.FontCount(); ++i) {
-        const std::u16string face = screen.FontName(i);
-        EXPECT_EQ(std::pair(fonts.List(i), menus.List(i)), std::pair(face, face));
+    std::wstring before;                            // none before the first
+    for (int i = 0; i < screen.FontCount(); ++i) {  // an empty face is out of order too
+        EXPECT_EQ(std::pair(fonts.List(i), menus.List(i)),
+                  std::pair(screen.FontName(i), screen.FontName(i)));
+        const std::wstring face = win32::ToWide(screen.FontName(i));
         EXPECT_EQ(::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, before.c_str(), -1,
-                                   win32::ToWide(face).c_str(), -1),
+                                   face.c_str(), -1),
                   CSTR_LESS_THAN);
-        EXPECT_FALSE(face.empty() || face[0] == u'@') << i;
-        before = win32::ToWide(face);
+        EXPECT_NE(face[0], L'@') << i;
+        before = face;
     }
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
 }
@@ -69,8 +69,7 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
     EXPECT_TRUE(dialogs_.Answered().empty());
 }
 
-// 18 bytes hold +10 points and the weight, not bold, and no face; a Colors key not opened is
-// reported once per colour.
+// 18 bytes: +10 points and a weight, not bold, no face; an unopened Colors key: once per colour.
 TEST_F(EditorTest, AShortRecordIsReadAndAnUnopenableKeyReported) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
     SeedKey(kMetricsKey,
@@ -102,15 +101,13 @@ TEST_P(ClosingTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), seeded);
 }
 
-INSTANTIATE_TEST_SUITE_P(FrameMenuOrKeys, ClosingTest,
-                         ::testing::Values(Closing{nullptr, WM_CLOSE, 0, 0},
-                                           Closing{nullptr, WM_SYSCOMMAND, SC_CLOSE, 0},
-                                           // Alt+F4, the focus on a preview
+// The frame's close button or menu item (it sends WM_CLOSE), and Alt+F4 with a preview focused.
+INSTANTIATE_TEST_SUITE_P(FrameOrKeys, ClosingTest,
+                         ::testing::Values(Closing{nullptr, WM_SYSCOMMAND, SC_CLOSE, 0},
                                            Closing{"ActivePic", WM_SYSKEYDOWN, VK_F4, 1 << 29}));
 
 // A store whose every read fails with an error of the program's own.
-class BrokenStore final : public win32::RegistryStore {
-  public:
+struct BrokenStore final : win32::RegistryStore {
     std::int32_t QueryValue(KeyHandle, std::string_view, std::uint32_t&, std::uint8_t*,
                             std::uint32_t&) override {
         throw AppError(1234, "The store is broken");
