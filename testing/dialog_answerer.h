@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -70,10 +69,9 @@ class DialogAnswerer {
             // The dialog is not shown yet: the section's own style says.
             seen.customColours =
                 ::GetWindowLongW(::GetDlgItem(dialog, kAddCustom), GWL_STYLE) & WS_VISIBLE;
-            const Color next = colours_.empty() ? kFirstCustom : colours_.front();
-            if (colours_.empty()) {
+            if (used_ == colours_.size()) {
                 button = IDCANCEL;
-            } else if (colours_.pop_front(); next == kFirstCustom) {
+            } else if (const Color next = colours_[used_++]; next == kFirstCustom) {
                 RECT custom{};  // a click on it
                 ::GetWindowRect(::GetDlgItem(dialog, kCustomColours), &custom);
                 POINT first{custom.left + 1, custom.top + 1};
@@ -93,7 +91,8 @@ class DialogAnswerer {
 
     static inline DialogAnswerer* current_ = nullptr;
     HHOOK hook_ = ::SetWindowsHookExW(WH_CBT, OnWindowEvent, nullptr, ::GetCurrentThreadId());
-    std::deque<Color> colours_;
+    std::vector<Color> colours_;  // queued, the first `used_` of them given already
+    std::size_t used_ = 0;
     std::vector<Dialog> answered_;
 };
 
