@@ -14,8 +14,11 @@ else
   tree=win64 toolchain=x86_64
   echo "Starting the 64-bit program: $why."
 fi
-cmake -S . -B build/$tree -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$toolchain-mingw.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+# A tree the test command made already is built as it is configured.
+if [[ ! -f build/$tree/CMakeCache.txt ]]; then
+  cmake -S . -B build/$tree -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$toolchain-mingw.cmake \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
 cmake --build build/$tree -j"$(nproc)" --target quillmar-appearance
 program=build/$tree/bin/quillmar-appearance.exe
 if [[ -z "${DISPLAY:-}" ]]; then
