@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -20,14 +22,11 @@ enum class TextAlign { Left, Center };
 // button (while it is enabled), Escape the cancel button.
 enum class DialogKey { None, Enter, Escape };
 
-inline constexpr std::uint8_t kDefaultCharset = 1;
-inline constexpr std::uint8_t kShiftJisCharset = 128;
-
 struct FontDesign {
     std::u16string_view face;  // empty: the window font
     float points = 0;
     bool bold = false;
-    std::uint8_t charset = kDefaultCharset;
+    std::uint8_t charset = DEFAULT_CHARSET;
 };
 
 struct FormDesign {
@@ -52,15 +51,15 @@ struct ControlDesign {
     DialogKey key = DialogKey::None;
 };
 
-inline constexpr std::u16string_view kFormCaption = u"Registry editor for Quillmar";
-
-inline constexpr FormDesign kFormDesign{kFormCaption, 4335, 5730, {u"Arial Narrow", 9}};
+// Its caption is also the title of the program's message boxes.
+inline constexpr FormDesign kFormDesign{
+    u"Registry editor for Quillmar", 4335, 5730, {u"Arial Narrow", 9}};
 
 namespace design {
 inline constexpr FontDesign kWindowFont{};
 inline constexpr FontDesign kArial825{u"Arial", 8.25f};
 inline constexpr FontDesign kPreviewFont{u"Arial", 9, true};
-inline constexpr FontDesign kGothic{u"ＭＳ Ｐゴシック", 9, false, kShiftJisCharset};
+inline constexpr FontDesign kGothic{u"ＭＳ Ｐゴシック", 9, false, SHIFTJIS_CHARSET};
 inline constexpr Color kHighlightBack = Rgb(128, 128, 255);
 inline constexpr Color kGrey = Rgb(128, 128, 128);
 inline constexpr Color kRed = Rgb(255, 0, 0);

@@ -52,7 +52,7 @@ void LabelWindow::SetFontName(std::u16string_view face) {
     // face, one that may lack the caption's glyphs.
     const FontSpec designed = SpecOf(design_.font);
     font_.face = face;
-    font_.charset = font_.face == designed.face ? designed.charset : kDefaultCharset;
+    font_.charset = font_.face == designed.face ? designed.charset : DEFAULT_CHARSET;
     hfont_ = fonts_.Create(font_, dpi_);
     Repaint();
 }

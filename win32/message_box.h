@@ -6,8 +6,6 @@
 
 namespace quill::win32 {
 
-inline constexpr const wchar_t* kAppTitle = L"Registry editor for Quillmar";
-
 // Shows the program's own messages: OK only, no icon, the application's
 // title, owned by the main window once there is one.
 class AppMessageBox final : public MessageBoxPort {
