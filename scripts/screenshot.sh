@@ -12,7 +12,6 @@ cd "$(dirname "$0")/.."
 source cmake/wine/loader.sh
 tree=win32 arch=i386
 quill_use_wine i386 >/dev/null || tree=win64 arch=x86_64
-quill_use_wine "$arch"
 program=$PWD/build/$tree/bin/quillmar-appearance.exe
 picture=$(realpath -m "${1:-docs/window.png}")
 [[ -f $program ]] || { echo "no $program: build it first (bash scripts/run.sh)" >&2; exit 1; }
@@ -29,28 +28,20 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The test environment's scripts make a scratch prefix of the program's kind
+# on a virtual display. Unlike the tests, the window is left to a window
+# manager, so that Wine draws no frame of its own: the picture is the
+# window's inside.
 scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb=
-finish() {
-  wineserver -k 2>/dev/null || true
-  if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null || true; fi
-  rm -rf "$scratch"
-}
-trap finish EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-  >"$scratch/xvfb.log" 2>&1 </dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
-[[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(cat "$scratch/display")"
-export DISPLAY
-WINEARCH=$quill_prefix_arch "$WINELOADER" wineboot -i >"$scratch/wineboot.log" 2>&1
+trap 'cmake/wine/stop.sh "$scratch"; rm -rf "$scratch"' EXIT
+cmake/wine/start.sh "$scratch" "$arch" >/dev/null
+export QUILL_WINE_STATE=$scratch WINEPREFIX=$scratch/prefix DISPLAY=":$(cat "$scratch/display")"
+quill_use_wine "$arch"
+"$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {
-  "$WINELOADER" "$program" >/dev/null 2>&1 </dev/null &
+  cmake/wine/run.sh "$program" >/dev/null 2>&1 </dev/null &
   for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Registry editor for Quillmar$' 2>/dev/null | head -1)
     [[ -n $window ]] && { echo "$window"; return; }
