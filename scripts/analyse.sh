@@ -43,8 +43,12 @@ cppcheck_args=(--enable=warning,performance,portability --error-exitcode=1 --inl
   --suppress=missingIncludeSystem --suppress=unmatchedSuppression
   --std=c++20 -j "$jobs" -I"$root")
 windows_code='^(win32|testing|tests/win32|tests/editor|tests/e2e|bench)/'
-mapfile -t portable < <(git -C "$root" ls-files '*.cpp' | grep -v -E "$windows_code")
-mapfile -t windows < <(git -C "$root" ls-files '*.cpp' | grep -E "$windows_code")
+# Listed from the folders, not from git: an exported tree has no repository.
+mapfile -t sources < <(cd "$root" && find appearance store ports preview editor win32 testing tests bench \
+  -name '*.cpp' | sort)
+((${#sources[@]})) || { echo "cppcheck: no sources found below $root" >&2; exit 1; }
+mapfile -t portable < <(printf '%s\n' "${sources[@]}" | grep -v -E "$windows_code")
+mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep -E "$windows_code")
 (cd "$root" && cppcheck "${cppcheck_args[@]}" "${portable[@]}") || status=1
 (cd "$root" && cppcheck "${cppcheck_args[@]}" --library=windows -D_WIN32 -DWIN32 -DUNICODE \
   -D_UNICODE "${windows[@]}") || status=1

@@ -11,7 +11,8 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic
-  clang libclang-rt-14-dev clang-tidy cppcheck
+  clang libclang-rt-dev clang-tidy cppcheck
+  debootstrap
 )
 
 missing=()
