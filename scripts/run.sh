@@ -12,6 +12,10 @@ if why=$(quill_use_wine i386); then
   echo "Starting the 32-bit program."
 else
   tree=win64 toolchain=x86_64
+  if ! why64=$(quill_use_wine x86_64); then
+    echo "Neither program can start here: $why; $why64." >&2
+    exit 1
+  fi
   echo "Starting the 64-bit program: $why."
 fi
 # A tree the test command made already is built as it is configured.

@@ -63,8 +63,8 @@ for _ in $(seq 100); do
 done
 [[ $(xdotool getwindowname "$window") == "Yes!" ]] || { echo "Apply did not report Yes!" >&2; exit 1; }
 xdotool key Escape
-wineserver -k
-wineserver -w
+"$WINESERVER" -k
+"$WINESERVER" -w
 
 window=$(start)
 sleep 2  # its first paint

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs everything the builds and tests need on Debian 12, as root.
+# Installs everything the builds and tests need on Debian 12 or 13, as root.
 # Idempotent: when every package is already there it only checks and returns.
 # Both Wine loaders are installed; where the machine runs no 32-bit code the
 # 32-bit one stays unused (the Wine scripts probe it before use).
@@ -14,6 +14,15 @@ packages=(
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap
 )
+
+# Liberation Sans Narrow came with fonts-liberation up to its version 1
+# (Debian 12); where a release offers it as a package of its own (Debian 13,
+# whose fonts-liberation is version 2 without it), that package is taken.
+offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [0-9]'; }
+if ! ls /usr/share/fonts/truetype/liberation*/LiberationSansNarrow-Regular.ttf >/dev/null 2>&1; then
+  offered fonts-liberation-sans-narrow || apt-get update -qq
+  offered fonts-liberation-sans-narrow && packages+=(fonts-liberation-sans-narrow)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

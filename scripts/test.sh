@@ -10,4 +10,7 @@ source cmake/wine/loader.sh
 if ! why=$(quill_use_wine i386); then
   echo "The 32-bit tree's Wine tests will be skipped: $why."
 fi
+if ! why=$(quill_use_wine x86_64); then
+  echo "The 64-bit tree's Wine tests cannot run: $why."
+fi
 ctest --test-dir build/native --output-on-failure -j"$(nproc)" --timeout 900

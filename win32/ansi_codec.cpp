@@ -23,11 +23,12 @@ std::u16string AnsiCodec::FromAnsi(std::string_view text) const {
     if (text.empty()) {
         return {};
     }
-    const int bytes = static_cast<int>(text.size());
-    const int units = ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
+    // The length goes with the text: a view need not end in a terminator.
+    const int units = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                            nullptr, 0);
     std::u16string out(static_cast<std::size_t>(units), u'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, reinterpret_cast<wchar_t*>(out.data()),
-                          units);
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                          reinterpret_cast<wchar_t*>(out.data()), units);
     return out;
 }
 

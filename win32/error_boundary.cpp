@@ -16,8 +16,8 @@ void ErrorBoundary::Report(std::int32_t number, const std::string& description) 
     }
     try {
         reporter_(number, description);
-    } catch (...) {
-        // Nothing more can be said; the program is ending anyway.
+    } catch (...) {  // NOLINT(bugprone-empty-catch): the program is ending anyway
+        // Nothing more can be said.
     }
 }
 

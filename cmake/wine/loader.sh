@@ -18,19 +18,40 @@ quill_pe_arch() {
   esac
 }
 
-# Exports WINELOADER for ARCH, and sets quill_prefix_arch to the kind of
-# prefix to make for it. Only a new prefix is given a kind: the 32-bit
-# program runs in a 64-bit prefix too, and Wine refuses a WINEARCH that an
-# existing prefix does not have. Where this machine cannot run ARCH it
-# prints why and returns 77, ctest's skip code for the Wine tests.
+# Wine's own programs, from its library folder: never Debian's wrappers in
+# PATH (its `wine` starts the 64-bit loader where the 32-bit one is missing,
+# and so would pass a probe for 32-bit code that cannot run).
+quill_wine_dir=/usr/lib/wine
+
+# Exports WINESERVER: the 64-bit server serves prefixes of both kinds, the
+# 32-bit one only where Wine has no other. Returns 1 if neither is there.
+quill_use_wineserver() {
+  local server
+  for server in "$quill_wine_dir/wineserver64" "$quill_wine_dir/wineserver32"; do
+    if [[ -x $server ]]; then
+      export WINESERVER=$server
+      return 0
+    fi
+  done
+  echo "Wine's server is not installed in $quill_wine_dir (scripts/setup.sh installs it)"
+  return 1
+}
+
+# Exports WINELOADER and WINESERVER for ARCH, and sets quill_prefix_arch to
+# the kind of prefix to make for it. Only a new prefix is given a kind: the
+# 32-bit program runs in a 64-bit prefix too, and Wine refuses a WINEARCH
+# that an existing prefix does not have. Where this machine cannot run ARCH
+# it prints why and returns 77, ctest's skip code for the Wine tests; where
+# the 64-bit loader is missing it prints why and returns 1.
 quill_use_wine() {
-  local name=wine arch=win32
-  [[ $1 == x86_64 ]] && name=wine64 arch=win64
-  local loader=/usr/lib/wine/$name
-  [[ -x $loader ]] || loader=$(command -v "$name") || {
-    echo "Wine's $name loader is not installed (scripts/setup.sh installs it)" >&2
+  local name=wine arch=win32 kind=32-bit
+  [[ $1 == x86_64 ]] && name=wine64 arch=win64 kind=64-bit
+  local loader=$quill_wine_dir/$name
+  if [[ ! -x $loader ]]; then
+    echo "Wine's $kind loader is not installed ($loader; scripts/setup.sh installs it)"
+    [[ $1 == i386 ]] && return 77
     return 1
-  }
+  fi
   if [[ $1 == i386 ]]; then
     if [[ -n ${QUILL_NO_32BIT:-} && ${QUILL_NO_32BIT} != 0 ]]; then
       echo "QUILL_NO_32BIT is set, so this machine counts as one that runs no 32-bit code"
@@ -43,6 +64,7 @@ quill_use_wine() {
       return 77
     fi
   fi
+  quill_use_wineserver || return 1
   export WINELOADER=$loader
   quill_prefix_arch=$arch
 }

@@ -28,7 +28,7 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   echo "creating Wine prefix $WINEPREFIX ($quill_prefix_arch)"
   WINEARCH=$quill_prefix_arch "$WINELOADER" wineboot -i >"$state/wineboot.log" 2>&1
 fi
-setsid wineserver -p >/dev/null 2>&1 </dev/null &
+setsid "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
 # The test prefix's settings (Wine's drive Z: is "/"). This also starts the
 # server's session once, so later test processes start fast; the session's
 # services must not hold this script's output open.

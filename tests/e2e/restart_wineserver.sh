@@ -9,8 +9,8 @@ source "$(dirname "$0")/../../cmake/wine/loader.sh"
 quill_use_wine "$1" || exit
 export WINEPREFIX="$QUILL_WINE_STATE/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 [[ -s "$QUILL_WINE_STATE/display" ]] && export DISPLAY=":$(cat "$QUILL_WINE_STATE/display")"
-wineserver -k || true
-wineserver -w || true
-setsid wineserver -p >/dev/null 2>&1 </dev/null &
+"$WINESERVER" -k || true
+"$WINESERVER" -w || true
+setsid "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
 "$WINELOADER" cmd /c exit >/dev/null 2>&1 </dev/null
 echo "Wine server restarted for $WINEPREFIX"

@@ -17,6 +17,7 @@
 #include "win32/editor_start.h"
 #include "win32/form_design.h"
 #include "win32/registry_store.h"
+#include "win32/text.h"
 
 namespace quill::testing {
 
@@ -135,6 +136,12 @@ class EditorTest : public WindowTest {
         ::SendMessageW(Hwnd(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf(combo), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(Hwnd(combo)));
+    }
+    int Listed(std::string_view combo, const std::u16string& face) {  // its place in the list
+        const auto found = ::SendMessageW(Hwnd(combo), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(win32::ToWide(face).c_str()));
+        EXPECT_NE(found, CB_ERR) << "not listed";
+        return static_cast<int>(found);
     }
     void Type(std::string_view combo, const wchar_t* text) {
         ::SendMessageW(Hwnd(combo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
