@@ -185,7 +185,8 @@ TEST_F(EditorTest, ThePreviewCaptionGrowsWithTheChosenSizeAndBoldCoversMore) {
 TEST_F(EditorTest, XpDefaultPutsEveryControlBackAndCancelCloses) {
     SeedScheme({{L"MenuBar", RGB(1, 2, 3)}}, MakeRecord(-12, 144, u"Arial"),
                MakeRecord(-12, 144, u"Arial"));
-    Start();                                   // Arial, 9 points, not bold
+    Start();  // Arial, 9 points, not bold
+    const auto seeded = std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey));
     for (int press = 0; press < 2; ++press) {  // the second on the defaults: the same
         Press("Command1");
         EXPECT_EQ(std::tuple(Text("fontCmb"), Text("menuCmb"), L("Label6").FontName(),
@@ -196,8 +197,10 @@ TEST_F(EditorTest, XpDefaultPutsEveryControlBackAndCancelCloses) {
         ExpectPreviews({u"Tahoma", 10, true});
         EXPECT_TRUE(ApplyFlag());
     }
-    PressKey(VK_ESCAPE);  // Escape presses Cancel
-    EXPECT_FALSE(::IsWindowVisible(toolkit_.Handle()));
+    PressKey(VK_ESCAPE);  // Escape presses Cancel, which writes nothing
+    EXPECT_EQ(std::pair(::IsWindowVisible(toolkit_.Handle()) != FALSE,
+                        std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey))),
+              std::pair(false, seeded));
     toolkit_.CheckBoxNamed("ckBold").SetValue(kUnchecked);  // no event arrives any more
     Click("ActiveTitleBar");
     EXPECT_TRUE(PreviewFont("ActivePic").bold && dialogs_.Answered().empty());
