@@ -29,8 +29,9 @@ if ((${#missing[@]})); then
 fi
 
 # The test environment's scripts make a scratch prefix of the program's kind
-# on a virtual display. Unlike the tests, the window is left to a window
-# manager, so that Wine draws no frame of its own: the picture is the
+# on a virtual display. Unlike the tests, the prefix marks windows as
+# managed (Managed=Y): Wine then leaves the frame to a window manager, and
+# with none running the window shows no frame at all, so the picture is the
 # window's inside.
 scratch=$(mktemp -d)
 trap 'cmake/wine/stop.sh "$scratch"; rm -rf "$scratch"' EXIT

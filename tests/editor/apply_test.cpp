@@ -16,8 +16,7 @@ TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
     Click("ckPoint10");
     Click("ckBold");
     Choose("menuCmb", 1);
-    // Over what the keys held, a complete Apply's writes before the failed one, written out by
-    // hand.
+    // Over what the keys held, a complete Apply's writes before the failed one, written by hand.
     const wchar_t *c = kColorsKey, *m = kMetricsKey;
     auto swatch = [&](const wchar_t* name) {
         return std::tuple(c, name, Sz(kDefaultColours.at(name)));

@@ -17,7 +17,6 @@
 #include "win32/editor_start.h"
 #include "win32/form_design.h"
 #include "win32/registry_store.h"
-#include "win32/text.h"
 
 namespace quill::testing {
 
@@ -137,12 +136,6 @@ class EditorTest : public WindowTest {
         ::SendMessageW(toolkit_.Handle(), WM_COMMAND, MAKEWPARAM(ControlIdOf(combo), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(Hwnd(combo)));
     }
-    int Listed(std::string_view combo, const std::u16string& face) {  // its place in the list
-        const auto found = ::SendMessageW(Hwnd(combo), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>(win32::ToWide(face).c_str()));
-        EXPECT_NE(found, CB_ERR) << "not listed";
-        return static_cast<int>(found);
-    }
     void Type(std::string_view combo, const wchar_t* text) {
         ::SendMessageW(Hwnd(combo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
@@ -187,8 +180,7 @@ class EditorTest : public WindowTest {
         int pixels = 0, inTextColour = 0, width = 0, height = 0;
     };
     // Each preview in `font`: its swatches' gradient exactly on the right half, caption glyphs in
-    // its text swatch's colour on the left, the inactive one's longer. Returns the active one's
-    // ink.
+    // its text swatch's colour on the left, the inactive one's longer. Returns the active one's.
     Ink ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
         const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},
