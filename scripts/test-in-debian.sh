@@ -93,11 +93,18 @@ mkdir -p "$root/work/quillmar"
 git -C "$repo" archive --format=tar HEAD | tar -x -C "$root/work/quillmar"
 
 bind
-status=0
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
-  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  ${QUILL_NO_32BIT:+QUILL_NO_32BIT=$QUILL_NO_32BIT} \
-  bash -c 'cd /work/quillmar && bash scripts/test.sh' 2>&1 </dev/null | tee "$log" || status=$?
+# In the background, so that an interrupt runs the trap at once (ctest itself
+# only ends the test it is running); the trap then ends the run in the root.
+rm -f "$roots/$release.status"
+{
+  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    ${QUILL_NO_32BIT:+QUILL_NO_32BIT=$QUILL_NO_32BIT} \
+    bash -c 'cd /work/quillmar && bash scripts/test.sh' </dev/null
+  echo $? >"$roots/$release.status"
+} 2>&1 | tee "$log" &
+wait $!
+status=$(cat "$roots/$release.status" 2>/dev/null || echo 1)
 wine=$(chroot "$root" /usr/bin/wine --version 2>/dev/null || echo "no Wine")
 unbind
 
