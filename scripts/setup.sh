@@ -18,7 +18,8 @@ packages=(
 # Liberation Sans Narrow came with fonts-liberation up to its version 1
 # (Debian 12); where a release offers it as a package of its own (Debian 13,
 # whose fonts-liberation is version 2 without it), that package is taken.
-offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [0-9]'; }
+# grep reads it all: with -q its early exit fails the pipeline (pipefail).
+offered() { apt-cache policy "$1" 2>/dev/null | grep 'Candidate: [0-9]' >/dev/null; }
 if ! ls /usr/share/fonts/truetype/liberation*/LiberationSansNarrow-Regular.ttf >/dev/null 2>&1; then
   offered fonts-liberation-sans-narrow || apt-get update -qq
   offered fonts-liberation-sans-narrow && packages+=(fonts-liberation-sans-narrow)
