@@ -24,8 +24,8 @@ std::u16string AnsiCodec::FromAnsi(std::string_view text) const {
         return {};
     }
     // The length goes with the text: a view need not end in a terminator.
-    const int units = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                            nullptr, 0);
+    const int units =
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::u16string out(static_cast<std::size_t>(units), u'\0');
     ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
                           reinterpret_cast<wchar_t*>(out.data()), units);
