@@ -60,6 +60,7 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // The button captures the mouse for the left button only; the
             // release of another comes here too, wherever it happens.
             ::SetCapture(hwnd_.get());
+            heldForOtherButton_ = true;
             [[fallthrough]];
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -70,7 +71,9 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             // The button toggles (and reports BN_CLICKED) on the release
-            // itself; MouseUp comes after that.
+            // itself; MouseUp comes after that. The capture let go here
+            // does not end the press.
+            heldForOtherButton_ = false;
             const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
             if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
                 ::ReleaseCapture();
@@ -80,6 +83,14 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             return result;
         }
+        case WM_CAPTURECHANGED:
+            // Another window took the capture of a right or middle press:
+            // that press ends unreleased. A left press keeps its flag, as a
+            // release over the box still ends it.
+            if (std::exchange(heldForOtherButton_, false)) {
+                pressed_ = false;
+            }
+            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
         default:
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
     }

@@ -31,6 +31,7 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool pressed_ = false;
+    bool heldForOtherButton_ = false;  // the capture taken for a right or middle press
 };
 
 // A CBS_DROPDOWN combo box: editable, its list unsorted.

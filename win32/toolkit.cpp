@@ -77,12 +77,22 @@ Toolkit::Toolkit(HINSTANCE instance)
     // A new child goes below its siblings, so creating the controls in
     // sibling order gives both the focus order and the stacking at once.
     rows_.resize(kFormControls.size());
-    for (const std::size_t row : SiblingOrder()) {
-        rows_[row] = CreateControl(kFormControls[row], context);
+    try {
+        for (const std::size_t row : SiblingOrder()) {
+            rows_[row] = CreateControl(kFormControls[row], context);
+        }
+    } catch (...) {
+        // No destructor runs for an object not made: undo in its order.
+        TearDown();
+        throw;
     }
 }
 
 Toolkit::~Toolkit() {
+    TearDown();
+}
+
+void Toolkit::TearDown() noexcept {
     sink_ = nullptr;
     // Children first, the last row first, then the window itself, while this
     // object is whole. Each control leaves the table before it is destroyed:

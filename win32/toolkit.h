@@ -72,6 +72,9 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     template <typename Port>
     Port& Named(Port* Row::*port, std::string_view name);
 
+    // Destroys the controls and then the window, while this object is whole.
+    void TearDown() noexcept;
+
     // EventRouter
     void RaiseFromWindows(std::string_view control, ControlEvent event) override;
     void RaiseNested(std::string_view control, ControlEvent event) override;

@@ -70,7 +70,8 @@ TEST(FontRecordPatch, WritesExactlyItsFieldsAndKeepsTheLengthOrRefuses) {
     ASSERT_EQ(PatchMenuRecord(large, u"Arial"), PatchResult::Ok);
     EXPECT_EQ(std::pair(large.size(), large.back()), std::pair(std::size_t{4000}, std::uint8_t{0}));
     ASSERT_EQ(PatchCaptionRecord(tiny, 8, true, u"Arial"), PatchResult::Ok);  // no name area
-    EXPECT_EQ(std::pair(DecodePointSize(tiny), tiny[17]), std::pair(8, std::uint8_t{2}));
+    EXPECT_EQ(std::tuple(FontRecord(tiny.begin(), tiny.begin() + 4), tiny[16], tiny[17]),
+              std::tuple(FontRecord{0xF5, 0xFF, 0xFF, 0xFF}, std::uint8_t{0xBC}, std::uint8_t{2}));
     // A refusal leaves the record untouched.
     const std::tuple<std::size_t, std::u16string, PatchResult> cases[] = {
         {kFontRecordSize, u"", PatchResult::EmptyFaceName},

@@ -15,8 +15,8 @@ TEST_P(ColourChoosingTest, ACancelChangesNothingAndAConfirmedColourReachesWhatSh
     const auto& [swatch, value] = GetParam();
     Start();
     const Color initial = Back(swatch);
-    Click(swatch, WM_LBUTTONDOWN, /*inside=*/false);  // no click: no dialog
-    Click(swatch);                                    // no colour queued: cancelled
+    Click(swatch, WM_LBUTTONDOWN, kOutside);  // no click: no dialog
+    Click(swatch);                            // no colour queued: cancelled
     ExpectSwatches(kDefaultColours);
     EXPECT_FALSE(ApplyFlag());
 
@@ -98,21 +98,21 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_EQ(Sizes(), (std::vector<int>{1, 0, 1}));
     ExpectPreviews({u"Tahoma", 8, false});
     EXPECT_FALSE(ApplyFlag());
-    Click("ckBold", WM_LBUTTONDOWN, /*inside=*/false);  // any press sets the flag
+    Click("ckBold", WM_LBUTTONDOWN, kOutside);  // any press sets the flag
     EXPECT_EQ(State("ckBold"), kUnchecked);
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The point-size boxes before, the box, the mouse button and whether it is released over the box
-// (else the box has the mouse captured), the boxes after and the previews' size.
-using Interlock = std::tuple<std::vector<int>, const char*, UINT, bool, std::vector<int>, float>;
+// The point-size boxes before, the box, the mouse button and where it is released (outside: to
+// the box, which has the mouse captured), the boxes after and the previews' size.
+using Interlock = std::tuple<std::vector<int>, const char*, UINT, Release, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
 TEST_P(InterlockTest, KeepsOneSizeChosen) {
-    const auto& [before, box, button, inside, after, points] = GetParam();
+    const auto& [before, box, button, release, after, points] = GetParam();
     Start();
     SetBoxes(before);
-    Click(box, button, inside);
+    Click(box, button, release);
     EXPECT_EQ(std::pair(Sizes(), ::GetCapture()), std::pair(after, HWND{}));
     ExpectPreviews({u"Tahoma", points, true});
     EXPECT_TRUE(ApplyFlag());
@@ -120,14 +120,18 @@ TEST_P(InterlockTest, KeepsOneSizeChosen) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
-    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-    Interlock{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, true, {0, 1, 0}, 9},
-    Interlock{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},
-    Interlock{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, true, {0, 0, 1}, 10},
-    Interlock{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, true, {1, 0, 0}, 8},  // the checked one
-    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, false, {1, 0, 1}, 8},  // released outside
-    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, false, {1, 1, 0}, 8},
-    Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, false, {1, 0, 1}, 8}));
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInside, {0, 0, 1}, 10},
+    Interlock{{1, 0, 0}, "ckPoint9", WM_LBUTTONDOWN, kInside, {0, 1, 0}, 9},
+    Interlock{{0, 0, 1}, "ckPoint8", WM_LBUTTONDOWN, kInside, {1, 0, 0}, 8},
+    Interlock{{1, 1, 0}, "ckPoint10", WM_LBUTTONDOWN, kInside, {0, 0, 1}, 10},
+    Interlock{{1, 0, 0}, "ckPoint8", WM_LBUTTONDOWN, kInside, {1, 0, 0}, 8},  // the checked one
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kOutside, {1, 0, 1}, 8},
+    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kOutside, {1, 1, 0}, 8},
+    Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kOutside, {1, 0, 1}, 8},
+    // A capture lost ends a right or middle press: the release over the box is then one alone.
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 1}, 8},
+    Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
+    Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8}));
 // clang-format on
 
 // Neither writes: the closing tests make this edit too.

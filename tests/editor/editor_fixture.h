@@ -90,13 +90,21 @@ inline void SeedScheme(const SwatchColours& colours, const std::vector<std::uint
                           {L"IconSpacing", Sz("-1125")}});
 }
 
+enum Release { kOutside, kInside, kInsideAfterCaptureLost };
+
 // The window over the real toolkit, its controls found by name, this thread's dialogs answered.
 class WindowTest : public ::testing::Test {
   protected:
     HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A press over a control, released inside or outside it: there to the capture, else the form.
-    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, bool inside = true) {
+    // A press over a control, released outside it (to the capture, else the form) or inside it,
+    // there perhaps after another window took the capture and let it go.
+    void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, Release release = kInside) {
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
+        if (release == kInsideAfterCaptureLost) {
+            ::SetCapture(toolkit_.Handle());
+            ::ReleaseCapture();
+        }
+        const bool inside = release != kOutside;
         const HWND outside = ::GetCapture() != nullptr ? ::GetCapture() : toolkit_.Handle();
         ::SendMessageW(inside ? Hwnd(name) : outside, down + 1, 0,
                        inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));

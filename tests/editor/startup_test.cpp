@@ -101,10 +101,11 @@ TEST_P(ClosingTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), seeded);
 }
 
-// The frame's close button or menu item (it sends WM_CLOSE), and Alt+F4 with a preview focused.
-INSTANTIATE_TEST_SUITE_P(FrameOrKeys, ClosingTest,
+// The frame's close button or menu item (it sends WM_CLOSE), Alt+F4 with a preview focused, Cancel.
+INSTANTIATE_TEST_SUITE_P(FrameKeysOrCancel, ClosingTest,
                          ::testing::Values(Closing{nullptr, WM_SYSCOMMAND, SC_CLOSE, 0},
-                                           Closing{"ActivePic", WM_SYSKEYDOWN, VK_F4, 1 << 29}));
+                                           Closing{"ActivePic", WM_SYSKEYDOWN, VK_F4, 1 << 29},
+                                           Closing{"Command2", BM_CLICK, 0, 0}));
 
 // A store whose every read fails with an error of the program's own.
 struct BrokenStore final : win32::RegistryStore {

@@ -62,17 +62,21 @@ TEST(SetRegistryValue, WritesEachCaseWithItsTypeOrRefuses) {
     const std::tuple<Variant, std::string, std::string, Stored> cases[] = {
         {std::int16_t{-2}, "", "written", std::pair(kRegDword, ByteArray{0xFE, 0xFF, 0xFF, 0xFF})},
         {ByteArrayRef(record), "", "written", std::pair(kRegBinary, record)},
-        {Empty{}, "", "thrown", {}},
+        {Empty{}, "", "1001", {}},
+        {Missing{}, "", "1001", {}},
+        {true, "", "1001", {}},
+        {2.5, "", "1001", {}},
         {record, "refusing", "refused", std::pair(kRegBinary, record)}};
     for (const auto& [value, behaviour, outcome, stored] : cases) {
         ScriptedStore store;
         store.refuseWrites = behaviour == "refusing";
-        std::string result = "thrown";
+        std::string result;
         try {
             const bool written = RegistryAccess(store, Latin1Codec())
                                      .SetRegistryValue(kHkeyCurrentUser, u"Key", u"V", value);
             result = written ? "written" : "refused";
-        } catch (const AppError&) {  // NOLINT(bugprone-empty-catch): the result says so
+        } catch (const AppError& error) {
+            result = std::to_string(error.Number());
         }
         EXPECT_EQ(std::tuple(result, store.value, store.closed), std::tuple(outcome, stored, 1));
     }
