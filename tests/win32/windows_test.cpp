@@ -172,6 +172,10 @@ TEST(WindowsError, NamesTheCallThatFailedAndGivesTheSystemsText) {
     EXPECT_EQ(WindowsError(ERROR_FILE_NOT_FOUND, "Open").Description(), "Open: File not found.");
 }
 
+TEST(ColorDialog, ChoosesNothingWhenItsLibraryIsMissing) {
+    EXPECT_EQ(ColorDialog(nullptr, L"no-such-library.dll").Choose(kWhite), std::nullopt);
+}
+
 TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
     const testing::Image shown = testing::Capture(Hwnd("Label6"));  // "Menu"
     int ink[4] = {};  // by quarter of the width, inside the border
