@@ -10,15 +10,19 @@
 
 namespace quill::bench {
 
-inline double NowMs() {
+inline double TicksPerMs() {
     static const double ticksPerMs = [] {
         LARGE_INTEGER frequency;
         QueryPerformanceFrequency(&frequency);
         return static_cast<double>(frequency.QuadPart) / 1000.0;
     }();
+    return ticksPerMs;
+}
+
+inline double NowMs() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMs;
+    return static_cast<double>(now.QuadPart) / TicksPerMs();
 }
 
 inline double Median(std::vector<double> samples) {

@@ -4,8 +4,15 @@
 // The same kinds and number of controls as the editor (3 push buttons, 4 check boxes, 2 drop-down combo
 // boxes filled with the screen's font faces, 23 labels, 2 picture boxes painted with a 256-stroke
 // gradient), common controls 6 through a manifest, a few fonts; no registry, no logic.
+// Built also with its start-up phases marked (QUILL_STARTUP_MARKS), and importing the colour
+// dialog's library without calling it (FLOOR_IMPORTS_COMDLG32), to show what that import costs.
 #include <windows.h>
 #include <commctrl.h>
+#ifdef FLOOR_IMPORTS_COMDLG32
+#include <commdlg.h>
+#endif
+#include "win32/startup_marks.h"
+using quill::win32::StartupMark;
 #include <vector>
 #include <string>
 static std::vector<std::wstring> faces;
@@ -33,8 +40,13 @@ static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return DefWindowProcW(h, m, w, l);
 }
 int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
+  StartupMark("entry");
+#ifdef FLOOR_IMPORTS_COMDLG32
+  if (GetCommandLineW() == nullptr) { CHOOSECOLORW never{}; ChooseColorW(&never); }
+#endif
   SetProcessDPIAware();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES}; InitCommonControlsEx(&icc);
+  StartupMark("common controls");
   WNDCLASSW wc{}; wc.lpfnWndProc = proc; wc.hInstance = hi; wc.lpszClassName = L"FloorC";
   wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1); wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   RegisterClassW(&wc);
@@ -69,7 +81,10 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
           i < 5 ? f3 : f2);
   child(L"FloorPic", L"", 0, 27, 64, 235, 17, f2);
   child(L"FloorPic", L"", 0, 27, 120, 235, 17, f2);
+  StartupMark("window made");
+  StartupMark("started");
   ShowWindow(top, show); UpdateWindow(top);
+  StartupMark("shown");
   MSG msg{}; while (GetMessageW(&msg, nullptr, 0, 0)) { TranslateMessage(&msg); DispatchMessageW(&msg); }
   return 0;
 }

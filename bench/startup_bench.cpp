@@ -1,14 +1,19 @@
 // Start-up of the real program against a minimal program with the same
 // controls built the same way (the floor for this window under Wine): the
 // time from CreateProcess to the window shown (the editor paints both
-// previews before it shows its window), median of several runs each,
-// alternating; the stripped program's size; its peak working set.
+// previews before it shows its window), in alternating runs, with the spread
+// of the ratio; the floor importing the colour dialog's library, which the
+// program loads only when the dialog opens; a profile of both by phase, from
+// builds that mark each phase's end; the stripped program's size; its peak
+// working set.
 
 #include <windows.h>
 
 #include <psapi.h>
 
 #include <cstdio>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +23,9 @@ namespace {
 
 using quill::bench::Median;
 using quill::bench::NowMs;
+using quill::bench::TicksPerMs;
 
-constexpr int kRuns = 10;
+constexpr int kRuns = 11;
 constexpr double kTimeoutMs = 30000;
 
 std::wstring WinePath(const char* unixPath) {
@@ -33,16 +39,36 @@ std::wstring WinePath(const char* unixPath) {
 struct Run {
     double shownMs = -1;  // negative: the window never showed
     SIZE_T peakWorkingSet = 0;
+    std::map<std::string, double> marks;  // each phase's end, in ms from the start
 };
 
+// The phase marks a marked build left in `file`, in ms from `start`.
+std::map<std::string, double> ReadMarks(const std::wstring& file, double start) {
+    std::map<std::string, double> marks;
+    std::ifstream in(std::string(file.begin(), file.end()));
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t space = line.rfind(' ');
+        if (space != std::string::npos) {
+            marks[line.substr(0, space)] = std::stod(line.substr(space + 1)) / TicksPerMs() - start;
+        }
+    }
+    return marks;
+}
+
 // Starts the program, waits for its visible window with this caption, reads
-// its peak working set, closes it and waits for it to end.
-Run TimeOneStart(const std::wstring& exe, const wchar_t* caption) {
+// its peak working set, closes it and waits for it to end. A marked build
+// writes its phases to `marksFile`.
+Run TimeOneStart(const std::wstring& exe, const wchar_t* caption,
+                 const std::wstring& marksFile = L"") {
     Run run;
     std::wstring line = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
+    DeleteFileW(marksFile.c_str());
+    SetEnvironmentVariableW(L"QUILL_STARTUP_MARKS",
+                            marksFile.empty() ? nullptr : marksFile.c_str());
     const double start = NowMs();
     if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
@@ -80,6 +106,9 @@ Run TimeOneStart(const std::wstring& exe, const wchar_t* caption) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    if (!marksFile.empty()) {
+        run.marks = ReadMarks(marksFile, start);
+    }
     return run;
 }
 
@@ -91,29 +120,40 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+double Percentile(std::vector<double> samples, double p) {
+    std::sort(samples.begin(), samples.end());
+    return samples[static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5)];
+}
+
 }  // namespace
 
 int main() {
     const std::wstring program = WinePath(QUILL_PROGRAM_PATH);
     const std::wstring floor = WinePath(QUILL_FLOOR_PATH);
+    const std::wstring comdlgFloor = WinePath(QUILL_COMDLG32_FLOOR_PATH);
     const wchar_t* programCaption = L"Registry editor for Quillmar";
     const wchar_t* floorCaption = L"Floor controls";
 
     // One start of each first, unmeasured: loads the files into the cache.
     TimeOneStart(program, programCaption);
     TimeOneStart(floor, floorCaption);
+    TimeOneStart(comdlgFloor, floorCaption);
 
-    std::vector<double> programTimes, floorTimes;
+    std::vector<double> programTimes, floorTimes, comdlgTimes, ratios, comdlgRatios;
     SIZE_T peak = 0;
-    for (int i = 0; i < kRuns; ++i) {  // interleaved, so drift hits both alike
-        Run p = TimeOneStart(program, programCaption);
-        Run f = TimeOneStart(floor, floorCaption);
-        if (p.shownMs < 0 || f.shownMs < 0) {
+    for (int i = 0; i < kRuns; ++i) {  // interleaved, so drift hits all alike
+        const Run p = TimeOneStart(program, programCaption);
+        const Run f = TimeOneStart(floor, floorCaption);
+        const Run c = TimeOneStart(comdlgFloor, floorCaption);
+        if (p.shownMs < 0 || f.shownMs < 0 || c.shownMs < 0) {
             std::printf("a window did not show (run %d)\n", i);
             return 1;
         }
         programTimes.push_back(p.shownMs);
         floorTimes.push_back(f.shownMs);
+        comdlgTimes.push_back(c.shownMs);
+        ratios.push_back(p.shownMs / f.shownMs);
+        comdlgRatios.push_back(c.shownMs / f.shownMs);
         peak = std::max(peak, p.peakWorkingSet);
     }
     const double median = Median(programTimes);
@@ -124,6 +164,52 @@ int main() {
     std::printf("startup range: %.0f-%.0f ms (floor %.0f-%.0f ms)\n",
                 quill::bench::Min(programTimes), quill::bench::Max(programTimes),
                 quill::bench::Min(floorTimes), quill::bench::Max(floorTimes));
+    std::printf(
+        "startup ratio of each alternating pair: median %.2f, middle half %.2f-%.2f, "
+        "range %.2f-%.2f\n",
+        Median(ratios), Percentile(ratios, 0.25), Percentile(ratios, 0.75),
+        quill::bench::Min(ratios), quill::bench::Max(ratios));
+    std::printf(
+        "floor importing the colour dialog's library: median %.0f ms, %.2f x the floor "
+        "(middle half %.2f-%.2f)\n",
+        Median(comdlgTimes), Median(comdlgRatios), Percentile(comdlgRatios, 0.25),
+        Percentile(comdlgRatios, 0.75));
+
+    // The profile: builds that mark each phase's end, alternating too.
+    const char* phases[] = {"entry", "common controls", "window made", "started", "shown"};
+    const std::wstring marksFile = WinePath(QUILL_STARTUP_MARKS_FILE);
+    std::map<std::string, std::vector<double>> programPhases, floorPhases;
+    for (int i = 0; i < kRuns; ++i) {
+        for (auto [exe, caption, into] :
+             {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases),
+              std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases)}) {
+            const Run run = TimeOneStart(exe, caption, marksFile);
+            double previous = 0;
+            for (const char* phase : phases) {
+                const auto mark = run.marks.find(phase);
+                const double end = mark != run.marks.end() ? mark->second : previous;
+                (*into)[phase].push_back(end - previous);
+                previous = end;
+            }
+            const double started = run.marks.count("started") ? run.marks.at("started") : 0;
+            (*into)["seen shown"].push_back(run.shownMs - started);
+        }
+    }
+    std::printf("profile, ms each phase takes (medians of %d alternating runs of marked builds):\n",
+                kRuns);
+    std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
+    const std::pair<const char*, const char*> rows[] = {
+        {"entry", "process start to main (loader, imports, runtime)"},
+        {"common controls", "common controls registered"},
+        {"window made", "window and controls made (floor: lists filled)"},
+        {"started", "start-up: registry, font lists, previews"},
+        {"shown", "shown and painted"},
+        {"seen shown", "(start-up's end to the benchmark seeing it shown)"}};
+    for (const auto& [phase, label] : rows) {
+        std::printf("  %-50s %8.2f %8.2f\n", label, Median(programPhases[phase]),
+                    Median(floorPhases[phase]));
+    }
+
     const long long size = FileSize(WinePath(QUILL_STRIPPED_PROGRAM_PATH));
     std::printf("stripped program size: %lld bytes (%.0f KB; target < 400 KB)\n", size,
                 static_cast<double>(size) / 1024.0);

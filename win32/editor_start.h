@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "editor/form1.h"
+#include "win32/startup_marks.h"
 #include "win32/toolkit.h"
 
 namespace quill::win32 {
@@ -27,7 +28,9 @@ inline int RunEditor(Toolkit& toolkit, quill::RegistryStore& store, const quill:
     if (!StartEditor(toolkit, store, codec, form)) {
         return kExitAfterError;
     }
+    StartupMark("started");
     toolkit.Show(showCommand);
+    StartupMark("shown");
     return toolkit.RunMessageLoop();
 }
 

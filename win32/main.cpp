@@ -7,15 +7,19 @@
 #include "win32/ansi_codec.h"
 #include "win32/editor_start.h"
 #include "win32/registry_store.h"
+#include "win32/startup_marks.h"
 #include "win32/toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace quill::win32;
+    StartupMark("entry");
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    StartupMark("common controls");
 
     try {
         Toolkit toolkit(instance);
+        StartupMark("window made");
         RegistryStore store;
         AnsiCodec codec;
         return RunEditor(toolkit, store, codec, showCommand);
