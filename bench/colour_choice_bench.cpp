@@ -1,8 +1,10 @@
 // A colour choice in the real program, driven from outside as a user would:
 // a click on the active title bar's swatch until the colour dialog shows,
 // the dialog's OK until it has closed, and from there until the preview on
-// screen shows the new colour. Median of several choices; the times include
-// this process's polling (a millisecond or so).
+// screen shows the new colour. Median of several choices, in several starts
+// of the program; the first choice after start-up, which loads the dialog's
+// library, apart. The times include this process's polling (a millisecond or
+// so).
 
 #include <windows.h>
 
@@ -20,7 +22,8 @@ using namespace quill::testing;
 using quill::bench::Median;
 using quill::bench::NowMs;
 
-constexpr int kChoices = 10;
+constexpr int kChoices = 10;  // in each start
+constexpr int kStarts = 9;
 
 BOOL CALLBACK FindColourDialog(HWND window, LPARAM param) {
     auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, HWND>*>(param);
@@ -50,50 +53,56 @@ HWND ColourDialogOf(const Program& program) {
 }  // namespace
 
 int main() {
-    try {
-        const Program program;
-        HWND picture = program.Control("ActivePic");
-        std::vector<double> toDialog, toClosed, toRepaint;
-        for (int i = 0; i < kChoices; ++i) {
-            const double click = NowMs();
-            ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-            ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONUP, 0, 0);
-            HWND dialog = nullptr;
-            if (!WaitUntil([&] { return (dialog = ColourDialogOf(program)) != nullptr; })) {
-                std::printf("no colour dialog\n");
-                return 1;
+    std::vector<double> first, toDialog, toClosed, toRepaint;
+    for (int start = 0; start < kStarts; ++start) {
+        try {
+            const Program program;
+            HWND picture = program.Control("ActivePic");
+            for (int i = 0; i < kChoices; ++i) {
+                const double click = NowMs();
+                ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+                ::PostMessageW(program.Control("ActiveTitleBar"), WM_LBUTTONUP, 0, 0);
+                HWND dialog = nullptr;
+                if (!WaitUntil([&] { return (dialog = ColourDialogOf(program)) != nullptr; })) {
+                    std::printf("no colour dialog\n");
+                    return 1;
+                }
+                (i == 0 ? first : toDialog).push_back(NowMs() - click);
+                const std::wstring green = std::to_wstring(20 + 20 * i);
+                ::SendMessageW(::GetDlgItem(dialog, 707), WM_SETTEXT, 0,
+                               reinterpret_cast<LPARAM>(green.c_str()));
+                // Wine's dialog hands its colour back through hue, saturation and
+                // luminance: wait for a change rather than for the colour typed.
+                const COLORREF before = TopLeftPixel(picture);
+                const double ok = NowMs();
+                ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                if (!WaitUntil([&] { return !::IsWindow(dialog); })) {
+                    std::printf("the colour dialog did not close\n");
+                    return 1;
+                }
+                const double closed = NowMs();
+                toClosed.push_back(closed - ok);
+                if (!WaitUntil([&] { return TopLeftPixel(picture) != before; })) {
+                    std::printf("the preview did not change\n");
+                    return 1;
+                }
+                toRepaint.push_back(NowMs() - closed);
             }
-            toDialog.push_back(NowMs() - click);
-            const std::wstring green = std::to_wstring(20 + 20 * i);
-            ::SendMessageW(::GetDlgItem(dialog, 707), WM_SETTEXT, 0,
-                           reinterpret_cast<LPARAM>(green.c_str()));
-            // Wine's dialog hands its colour back through hue, saturation and
-            // luminance: wait for a change rather than for the colour typed.
-            const COLORREF before = TopLeftPixel(picture);
-            const double ok = NowMs();
-            ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-            if (!WaitUntil([&] { return !::IsWindow(dialog); })) {
-                std::printf("the colour dialog did not close\n");
-                return 1;
-            }
-            const double closed = NowMs();
-            toClosed.push_back(closed - ok);
-            if (!WaitUntil([&] { return TopLeftPixel(picture) != before; })) {
-                std::printf("the preview did not change\n");
-                return 1;
-            }
-            toRepaint.push_back(NowMs() - closed);
+            ::PostMessageW(program.main, WM_CLOSE, 0, 0);
+            program.ExitCode();
+        } catch (const std::exception& e) {
+            std::printf("failed: %s\n", e.what());
+            return 1;
         }
-        std::printf("colour choice: swatch click to dialog shown, median %.1f ms (%d choices)\n",
-                    Median(toDialog), kChoices);
-        std::printf("colour choice: OK to dialog closed, median %.1f ms\n", Median(toClosed));
-        std::printf("colour choice: dialog closed to repainted preview on screen, median %.1f ms\n",
-                    Median(toRepaint));
-        ::PostMessageW(program.main, WM_CLOSE, 0, 0);
-        program.ExitCode();
-    } catch (const std::exception& e) {
-        std::printf("failed: %s\n", e.what());
-        return 1;
     }
+    std::printf(
+        "colour choice: swatch click to dialog shown, first after start-up, median %.1f ms "
+        "(%d starts, %.1f-%.1f ms)\n",
+        Median(first), kStarts, quill::bench::Min(first), quill::bench::Max(first));
+    std::printf("colour choice: swatch click to dialog shown, later choices, median %.1f ms\n",
+                Median(toDialog));
+    std::printf("colour choice: OK to dialog closed, median %.1f ms\n", Median(toClosed));
+    std::printf("colour choice: dialog closed to repainted preview on screen, median %.1f ms\n",
+                Median(toRepaint));
     return 0;
 }

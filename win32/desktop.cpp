@@ -34,6 +34,10 @@ std::vector<std::u16string> ListScreenFonts() {
     any.lfCharSet = DEFAULT_CHARSET;
     WindowDc screen(nullptr);
     ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
+    // A face comes once for each character set it has: the copies go first,
+    // cheaply, so the platform's comparison sorts each face once.
+    std::sort(faces.begin(), faces.end());
+    faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
     std::sort(faces.begin(), faces.end(),
               [](const auto& a, const auto& b) { return Compare(a, b) == CSTR_LESS_THAN; });
     faces.erase(
