@@ -11,6 +11,7 @@
 
 #include <psapi.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -122,7 +123,8 @@ long long FileSize(const std::wstring& path) {
 
 double Percentile(std::vector<double> samples, double p) {
     std::sort(samples.begin(), samples.end());
-    return samples[static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5)];
+    return samples[static_cast<std::size_t>(
+        std::lround(p * static_cast<double>(samples.size() - 1)))];
 }
 
 }  // namespace

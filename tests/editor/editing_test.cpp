@@ -1,5 +1,4 @@
-// Editing through the window: colours chosen in the colour dialog, faces chosen or typed, the size
-// and weight boxes and the previews' captions on screen, the default scheme, Cancel.
+// Editing through the window: colours, faces, size and weight, the previews, the default scheme.
 
 #include "tests/editor/editor_fixture.h"
 
@@ -53,10 +52,8 @@ TEST_F(EditorTest, TheDialogOpensOnASystemColourAsShownAndKeepsItsCustomColours)
     EXPECT_EQ(Snapshot(kColorsKey).at(L"ActiveTitle"), Sz(::GetSysColor(COLOR_WINDOW)));
 }
 
-// Liberation Sans is installed everywhere (the list's first faces vary, and a wide one overflows
-// the previews), and every Wine draws it bold at each size. Not so Tahoma: Wine 10 draws its bold
-// at 10 points (13 px) from the regular face's bitmap strike, in the desktop's captions too. The
-// caption grows wider at each size, taller from 8 points to 10.
+// Liberation Sans is everywhere, and every Wine draws it bold at each size (Wine 10 draws 10-point
+// Tahoma Bold like regular, in the desktop's captions too). The caption grows with each size.
 TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnlyWhichGrowWithTheSizeAndBold) {
     Start();
     const std::u16string face = u"Liberation Sans";
@@ -103,8 +100,8 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The point-size boxes before, the box, the mouse button and where it is released (outside: to
-// the box, which has the mouse captured), the boxes after and the previews' size.
+// The size boxes before, the box, the button and its release (a right or middle press ends when
+// another window takes the capture), the boxes after and the previews' size.
 using Interlock = std::tuple<std::vector<int>, const char*, UINT, Release, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
@@ -128,7 +125,6 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
     Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kOutside, {1, 0, 1}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kOutside, {1, 1, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kOutside, {1, 0, 1}, 8},
-    // A capture lost ends a right or middle press: the release over the box is then one alone.
     Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 1}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8}));

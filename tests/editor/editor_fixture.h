@@ -96,8 +96,7 @@ enum Release { kOutside, kInside, kInsideAfterCaptureLost };
 class WindowTest : public ::testing::Test {
   protected:
     HWND Hwnd(std::string_view name) { return ::GetDlgItem(toolkit_.Handle(), ControlIdOf(name)); }
-    // A press over a control, released outside it (to the capture, else the form) or inside it,
-    // there perhaps after another window took the capture and let it go.
+    // A press over a control and its release: outside (to the capture, else the form), or inside.
     void Click(std::string_view name, UINT down = WM_LBUTTONDOWN, Release release = kInside) {
         ::SendMessageW(Hwnd(name), down, 0, MAKELPARAM(3, 3));
         if (release == kInsideAfterCaptureLost) {
@@ -187,8 +186,7 @@ class EditorTest : public WindowTest {
     struct Ink {
         int pixels = 0, inTextColour = 0, width = 0, height = 0;
     };
-    // Each preview in `font`: its swatches' gradient exactly on the right half, caption glyphs in
-    // its text swatch's colour on the left, the inactive one's longer. Returns the active one's.
+    // Both previews in `font`: the exact gradient right, text-colour glyphs left. The active's ink.
     Ink ExpectPreviews(const FontAttributes& font = {u"Tahoma", 8, true}) {
         const std::tuple<const char*, const char*, const char*, const char*> previews[] = {
             {"ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle"},

@@ -41,8 +41,7 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
 }
 
 TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
-    // A colour that is no colour text keeps the swatch's creation colour; an
-    // unusable font record gives way to the desktop's font; a long one is read.
+    // No colour text keeps a swatch's colour; a bad record yields the desktop's; a long one reads.
     // clang-format off
     const KeyValues colours{
         {L"MenuBar", Sz("1 2")},              {L"MenuHilight", {REG_DWORD, {1, 2, 3, 0}}},

@@ -17,41 +17,36 @@ TEST(StoreContract, HoldsForTheScriptedStore) {
 }
 
 TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
-    struct Case {
-        std::uint32_t type;  // of the value stored
-        std::string stored;
-        std::optional<Variant> read;  // none: "Unsupported value type"
-        std::uint32_t denied = 0;
-        decltype(ScriptedStore::change) change{};
-    };
+    // Stored type and bytes, what is read (none: 1001), rights refused, what a query reports.
+    using Change = decltype(ScriptedStore::change);
     const std::string big(5000, 'Z');
     const ByteArray bigBytes(big.begin(), big.end());
     const Variant nine = std::int32_t{9};  // the default
-    const Case cases[] = {
-        {kRegSz, "ab", u"a"s},  // the last byte is taken for a terminator
-        {kRegExpandSz, "%a%\0"s, u"%a%"s},
-        {kRegMultiSz, "a\0b\0\0"s, u"a\0b"s},
-        {kRegMultiSz, "\0"s, u""s},
-        {kRegDword, "\x78\x56\x34\xF2\xFF"s, std::int32_t{-231451016}},  // four bytes, low first
-        {11, "12345678", std::nullopt},
-        {kRegSz, "x\0"s, nine, 0x0008},  // KEY_READ asks more: the default, silently
-        {kRegBinary, big, nine, 0, {2, kErrorFileNotFound, 0}},     // gone meanwhile
-        {kRegBinary, big, bigBytes, 0, {2, kErrorMoreData, 6000}},  // grew: cut to the buffer
-    };
-    const Latin1Codec codec;
-    for (const Case& c : cases) {
+    const std::tuple<std::uint32_t, std::string, std::optional<Variant>, std::uint32_t, Change>
+        cases[] = {
+            {kRegSz, "ab", u"a"s, 0, {}},  // the last byte is taken for a terminator
+            {kRegExpandSz, "%a%\0"s, u"%a%"s, 0, {}},
+            {kRegMultiSz, "a\0b\0\0"s, u"a\0b"s, 0, {}},
+            {kRegMultiSz, "\0"s, u""s, 0, {}},
+            {kRegDword, "\x78\x56\x34\xF2\xFF"s, std::int32_t{-231451016}, 0, {}},  // low first
+            {11, "12345678", std::nullopt, 0, {}},
+            {kRegSz, "x\0"s, nine, 0x0008, {}},  // KEY_READ asks more: the default, silently
+            {kRegBinary, big, nine, 0, {2, kErrorFileNotFound, 0}},     // gone meanwhile
+            {kRegBinary, big, bigBytes, 0, {2, kErrorMoreData, 6000}},  // grew: cut to the buffer
+        };
+    for (const auto& [type, stored, read, denied, change] : cases) {
         ScriptedStore store;
-        store.value = std::pair(c.type, ByteArray(c.stored.begin(), c.stored.end()));
-        store.deniedRights = c.denied;
-        store.change = c.change;
+        store.value = std::pair(type, ByteArray(stored.begin(), stored.end()));
+        store.deniedRights = denied;
+        store.change = change;
         try {
-            const ReadResult read =
-                RegistryAccess(store, codec).GetRegistryValue(u"Key", u"V", nine);
-            EXPECT_TRUE(c.read && Same(read.value, *c.read) && read.keyOpened) << c.stored;
+            const ReadResult got =
+                RegistryAccess(store, Latin1Codec()).GetRegistryValue(u"Key", u"V", nine);
+            EXPECT_TRUE(read && Same(got.value, *read) && got.keyOpened) << stored;
         } catch (const AppError& error) {
-            EXPECT_TRUE(!c.read && error.Number() == kUnsupportedValueType) << c.stored;
+            EXPECT_TRUE(!read && error.Number() == kUnsupportedValueType) << stored;
         }
-        EXPECT_EQ(store.closed, store.opened) << c.stored;
+        EXPECT_EQ(store.closed, store.opened) << stored;
     }
 }
 
