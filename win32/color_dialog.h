@@ -11,8 +11,6 @@
 
 namespace quill::win32 {
 
-using UniqueModule = UniqueHandle<HMODULE, ::FreeLibrary>;
-
 // The colour chooser as the common colour dialog (ChooseColorW), opened in
 // full with its custom colours. They live as long as this object, so they
 // survive from one opening to the next. The dialog's library is loaded on

@@ -44,6 +44,7 @@ using UniqueHfont = UniqueHandle<HFONT, ::DeleteObject>;
 using UniqueHbitmap = UniqueHandle<HBITMAP, ::DeleteObject>;
 using UniqueMemoryDc = UniqueHandle<HDC, ::DeleteDC>;
 using UniqueHwnd = UniqueHandle<HWND, ::DestroyWindow>;
+using UniqueModule = UniqueHandle<HMODULE, ::FreeLibrary>;
 
 // Selects an object into a device context and puts the old one back.
 class ScopedSelect {
