@@ -31,7 +31,7 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
             {kRegDword, "\x78\x56\x34\xF2\xFF"s, std::int32_t{-231451016}, 0, {}},  // low first
             {11, "12345678", std::nullopt, 0, {}},
             {kRegSz, "x\0"s, nine, 0x0008, {}},  // KEY_READ asks more: the default, silently
-            {kRegBinary, big, nine, 0, {2, kErrorFileNotFound, 0}},     // gone meanwhile
+            {kRegBinary, big.substr(0, 1025), nine, 0, {2, kErrorFileNotFound, 0}},  // 2nd: gone
             {kRegBinary, big, bigBytes, 0, {2, kErrorMoreData, 6000}},  // grew: cut to the buffer
         };
     for (const auto& [type, stored, read, denied, change] : cases) {
