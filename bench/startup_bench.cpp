@@ -182,7 +182,7 @@ int main() {
     const std::wstring marksFile = WinePath(QUILL_STARTUP_MARKS_FILE);
     std::map<std::string, std::vector<double>> programPhases, floorPhases;
     for (int i = 0; i < kRuns; ++i) {
-        for (auto [exe, caption, into] :
+        for (const auto& [exe, caption, into] :
              {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases),
               std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases)}) {
             const Run run = TimeOneStart(exe, caption, marksFile);

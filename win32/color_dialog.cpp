@@ -16,8 +16,10 @@ ColorDialog::ChooseColorFunction ColorDialog::LoadChooseColor() {
         }
         library_.reset(::LoadLibraryW((std::wstring(folder) + L"\\" + libraryName_).c_str()));
         if (library_) {
+            // Through the function type that matches every other one.
+            using AnyFunction = void (*)();
             chooseColor_ = reinterpret_cast<ChooseColorFunction>(
-                reinterpret_cast<void*>(::GetProcAddress(library_.get(), "ChooseColorW")));
+                reinterpret_cast<AnyFunction>(::GetProcAddress(library_.get(), "ChooseColorW")));
         }
     }
     return chooseColor_;
