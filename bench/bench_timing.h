@@ -1,11 +1,12 @@
 #pragma once
 
 // Timing helpers shared by the benchmarks: a high-resolution clock and the
-// median of a set of samples.
+// median, quartiles and extremes of a set of samples.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace quill::bench {
@@ -32,6 +33,17 @@ inline double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     const std::size_t mid = samples.size() / 2;
     return samples.size() % 2 ? samples[mid] : (samples[mid - 1] + samples[mid]) / 2;
+}
+
+// The sample a fraction `p` of the way through the sorted samples (0.25: the
+// lower quartile), the nearest one taken.
+inline double Percentile(std::vector<double> samples, double p) {
+    if (samples.empty()) {
+        return 0;
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[static_cast<std::size_t>(
+        std::lround(p * static_cast<double>(samples.size() - 1)))];
 }
 
 inline double Min(const std::vector<double>& samples) {

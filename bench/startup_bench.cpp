@@ -11,11 +11,11 @@
 
 #include <psapi.h>
 
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/bench_timing.h"
@@ -24,6 +24,7 @@ namespace {
 
 using quill::bench::Median;
 using quill::bench::NowMs;
+using quill::bench::Percentile;
 using quill::bench::TicksPerMs;
 
 constexpr int kRuns = 11;
@@ -67,7 +68,9 @@ Run TimeOneStart(const std::wstring& exe, const wchar_t* caption,
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    DeleteFileW(marksFile.c_str());
+    if (!marksFile.empty()) {
+        DeleteFileW(marksFile.c_str());
+    }
     SetEnvironmentVariableW(L"QUILL_STARTUP_MARKS",
                             marksFile.empty() ? nullptr : marksFile.c_str());
     const double start = NowMs();
@@ -121,12 +124,6 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-double Percentile(std::vector<double> samples, double p) {
-    std::sort(samples.begin(), samples.end());
-    return samples[static_cast<std::size_t>(
-        std::lround(p * static_cast<double>(samples.size() - 1)))];
-}
-
 }  // namespace
 
 int main() {
@@ -177,8 +174,15 @@ int main() {
         Median(comdlgTimes), Median(comdlgRatios), Percentile(comdlgRatios, 0.25),
         Percentile(comdlgRatios, 0.75));
 
-    // The profile: builds that mark each phase's end, alternating too.
-    const char* phases[] = {"entry", "common controls", "window made", "started", "shown"};
+    // The profile: builds that mark each phase's end, alternating too. Each
+    // phase runs from the previous mark (the first from process start).
+    const std::pair<const char*, const char*> phases[] = {
+        {"entry", "process start to main (loader, imports, runtime)"},
+        {"common controls", "common controls registered"},
+        {"window made", "window and controls made (floor: lists filled)"},
+        {"started", "start-up: registry, font lists, previews"},
+        {"shown", "shown and painted"}};
+    const char* seenShown = "(start-up's end to the benchmark seeing it shown)";
     const std::wstring marksFile = WinePath(QUILL_STARTUP_MARKS_FILE);
     std::map<std::string, std::vector<double>> programPhases, floorPhases;
     for (int i = 0; i < kRuns; ++i) {
@@ -186,31 +190,28 @@ int main() {
              {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases),
               std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases)}) {
             const Run run = TimeOneStart(exe, caption, marksFile);
-            double previous = 0;
-            for (const char* phase : phases) {
+            double previous = 0, started = 0;
+            for (const auto& [phase, label] : phases) {
                 const auto mark = run.marks.find(phase);
                 const double end = mark != run.marks.end() ? mark->second : previous;
-                (*into)[phase].push_back(end - previous);
+                (*into)[label].push_back(end - previous);
                 previous = end;
+                started = std::string_view(phase) == "started" ? end : started;
             }
-            const double started = run.marks.count("started") ? run.marks.at("started") : 0;
-            (*into)["seen shown"].push_back(run.shownMs - started);
+            (*into)[seenShown].push_back(run.shownMs - started);
         }
     }
     std::printf("profile, ms each phase takes (medians of %d alternating runs of marked builds):\n",
                 kRuns);
     std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
-    const std::pair<const char*, const char*> rows[] = {
-        {"entry", "process start to main (loader, imports, runtime)"},
-        {"common controls", "common controls registered"},
-        {"window made", "window and controls made (floor: lists filled)"},
-        {"started", "start-up: registry, font lists, previews"},
-        {"shown", "shown and painted"},
-        {"seen shown", "(start-up's end to the benchmark seeing it shown)"}};
-    for (const auto& [phase, label] : rows) {
-        std::printf("  %-50s %8.2f %8.2f\n", label, Median(programPhases[phase]),
-                    Median(floorPhases[phase]));
+    auto row = [&](const char* label) {
+        std::printf("  %-50s %8.2f %8.2f\n", label, Median(programPhases[label]),
+                    Median(floorPhases[label]));
+    };
+    for (const auto& [phase, label] : phases) {
+        row(label);
     }
+    row(seenShown);
 
     const long long size = FileSize(WinePath(QUILL_STRIPPED_PROGRAM_PATH));
     std::printf("stripped program size: %lld bytes (%.0f KB; target < 400 KB)\n", size,
