@@ -38,8 +38,8 @@
 # mount below it in the machine's namespace is neither used nor deleted.
 #
 # Beside each root NAME in the folder: NAME.lock (the lock), NAME.made
-# (written once the root is complete), NAME.recipe (the hash of the recipe it
-# was set up with), NAME.log (debootstrap's and the recipe's output), and
+# (written once debootstrap has made it), NAME.recipe (the hash of the recipe
+# it was set up with; "pending" while the recipe runs), NAME.log (debootstrap's and the recipe's output), and
 # scratch/ (the runs' overlays).
 
 quill_roots_dir() { printf '%s\n' "${QUILL_ROOTS:-/var/cache/quillmar/roots}"; }
@@ -152,51 +152,55 @@ _quill_sweep_scratch() {
   done
 }
 
+# A set-up that did not finish (killed in the middle of apt, say) may have
+# left the root in any state: such a root is made again.
 _quill_root_is_sound() {
-  local root=$1 made=$2
+  local root=$1 made=$2 recipe=$3
   [[ -f $made && -x $root/bin/bash ]] || return 1
+  [[ $(cat "$recipe" 2>/dev/null) != pending ]] || return 1
   [[ -z $(find "$made" -mmin +$((7 * 24 * 60))) ]] || return 1
   chroot "$root" /bin/true 2>/dev/null
 }
 
 quill_keep_root() (
   set -euo pipefail
-  local name=$1 suite=$2 recipe=$3 dir root hash
+  local root_name=$1 suite=$2 recipe=$3 dir root hash
   dir=$(_quill_dir)
-  root=$dir/$name
-  _quill_lock -x "$dir/$name.lock"
+  root=$dir/$root_name
+  _quill_lock -x "$dir/$root_name.lock"
   _quill_refuse_mounts "$root"
   hash=$(sha256sum <"$recipe")
   hash=${hash%% *}
 
-  if ! _quill_root_is_sound "$root" "$dir/$name.made"; then
+  if ! _quill_root_is_sound "$root" "$dir/$root_name.made" "$dir/$root_name.recipe"; then
     echo "Making a minimal Debian $suite root in $root (debootstrap)." >&2
-    rm -f "$dir/$name.made" "$dir/$name.recipe"
+    rm -f "$dir/$root_name.made" "$dir/$root_name.recipe"
     rm -rf --one-file-system "$root"
-    if ! debootstrap --variant=minbase "$suite" "$root" "$_quill_mirror" >"$dir/$name.log" 2>&1; then
-      tail -20 "$dir/$name.log" >&2
-      echo "debootstrap failed; its output is in $dir/$name.log." >&2
+    if ! debootstrap --variant=minbase "$suite" "$root" "$_quill_mirror" >"$dir/$root_name.log" 2>&1; then
+      tail -20 "$dir/$root_name.log" >&2
+      echo "debootstrap failed; its output is in $dir/$root_name.log." >&2
       return 1
     fi
-    date -u >"$dir/$name.made"
+    date -u >"$dir/$root_name.made"
   fi
 
-  if [[ $(cat "$dir/$name.recipe" 2>/dev/null) != "$hash" ]]; then
+  if [[ $(cat "$dir/$root_name.recipe" 2>/dev/null) != "$hash" ]]; then
     echo "Setting up $root with $recipe." >&2
+    echo pending >"$dir/$root_name.recipe"
     mkdir -p "$root/var/lib/quillmar"
     cp "$recipe" "$root/var/lib/quillmar/recipe"
-    if ! _quill_enter "$root" "" "" 0 bash /var/lib/quillmar/recipe </dev/null >>"$dir/$name.log" 2>&1; then
-      tail -20 "$dir/$name.log" >&2
-      echo "The set-up failed; its output is in $dir/$name.log." >&2
+    if ! _quill_enter "$root" "" "" 0 bash /var/lib/quillmar/recipe </dev/null >>"$dir/$root_name.log" 2>&1; then
+      tail -20 "$dir/$root_name.log" >&2
+      echo "The set-up failed; its output is in $dir/$root_name.log." >&2
       return 1
     fi
-    echo "$hash" >"$dir/$name.recipe"
+    echo "$hash" >"$dir/$root_name.recipe"
   fi
 )
 
 quill_run_in_root() (
   set -euo pipefail
-  local name=$1 into="" dir root scratch sweep
+  local root_name=$1 into="" dir root scratch sweep
   shift
   if [[ ${1-} == --tar ]]; then
     into=$2
@@ -208,9 +212,9 @@ quill_run_in_root() (
     shift
   done
   dir=$(_quill_dir)
-  root=$dir/$name
-  _quill_lock -s "$dir/$name.lock"
-  if [[ ! -f $dir/$name.made ]]; then
+  root=$dir/$root_name
+  _quill_lock -s "$dir/$root_name.lock"
+  if [[ ! -f $dir/$root_name.made || ! -s $dir/$root_name.recipe || $(cat "$dir/$root_name.recipe") == pending ]]; then
     echo "No complete root $root; make it with quill_keep_root first." >&2
     return 1
   fi
@@ -221,7 +225,7 @@ quill_run_in_root() (
   _quill_lock -x "$dir/scratch/sweep.lock"
   sweep=$_quill_fd
   _quill_sweep_scratch "$dir"
-  scratch=$(mktemp -d "$dir/scratch/$name.XXXXXX")
+  scratch=$(mktemp -d "$dir/scratch/$root_name.XXXXXX")
   _quill_lock -x "$scratch/lock"
   exec {sweep}>&-
   # shellcheck disable=SC2064 # the path now: locals are gone when it runs
