@@ -10,11 +10,12 @@
 #   quill_keep_root NAME RELEASE RECIPE
 #       Makes sure the folder's root NAME holds Debian RELEASE set up by
 #       RECIPE, a bash script run as root inside the root (an empty file for
-#       a bare minbase root). Under an exclusive lock on NAME: the root is
-#       made with `debootstrap --variant=minbase` when it is missing,
-#       incomplete, no longer starts a shell or a week old; RECIPE runs when
-#       the root is new or RECIPE's hash differs from the one it last ran
-#       with. Progress goes to stderr, nothing to stdout; non-zero with a
+#       a bare minbase root). Checked under a shared lock on NAME, so that
+#       runs using the root are not waited for; when there is work, under an
+#       exclusive one: the root is made with `debootstrap --variant=minbase`
+#       when it is missing, incomplete, no longer starts a shell or a week
+#       old, or its last set-up did not finish; RECIPE runs when the root is
+#       new or RECIPE's hash differs from the one it last ran with. Progress goes to stderr, nothing to stdout; non-zero with a
 #       message on failure.
 #
 #   quill_run_in_root NAME [--tar DIR] [VAR=value ...] COMMAND [ARG ...]
@@ -39,8 +40,8 @@
 #
 # Beside each root NAME in the folder: NAME.lock (the lock), NAME.made
 # (written once debootstrap has made it), NAME.recipe (the hash of the recipe
-# it was set up with; "pending" while the recipe runs), NAME.log (debootstrap's and the recipe's output), and
-# scratch/ (the runs' overlays).
+# it was set up with; "pending" while the recipe runs), NAME.log
+# (debootstrap's and the recipe's output), and scratch/ (the runs' overlays).
 
 quill_roots_dir() { printf '%s\n' "${QUILL_ROOTS:-/var/cache/quillmar/roots}"; }
 
@@ -55,7 +56,7 @@ _quill_dir() {
   mkdir -p "$dir/scratch" && realpath -- "$dir"
 }
 
-quill_mounts_below() { findmnt -rn -o TARGET | grep -E "^$1(/|$)" || true; }
+quill_mounts_below() { findmnt -rn -o TARGET | awk -v p="$1" '$0 == p || index($0, p "/") == 1'; }
 
 # Fails with a message when anything is mounted below PATH in the machine's
 # namespace (binds an older lane made in the machine's namespace and a killed
@@ -164,29 +165,39 @@ _quill_root_is_sound() {
 
 quill_keep_root() (
   set -euo pipefail
-  local root_name=$1 suite=$2 recipe=$3 dir root hash
+  local root_name=$1 suite=$2 recipe=$3 dir root made stamp hash
   dir=$(_quill_dir)
   root=$dir/$root_name
-  _quill_lock -x "$dir/$root_name.lock"
-  _quill_refuse_mounts "$root"
+  made=$dir/$root_name.made
+  stamp=$dir/$root_name.recipe
   hash=$(sha256sum <"$recipe")
   hash=${hash%% *}
 
-  if ! _quill_root_is_sound "$root" "$dir/$root_name.made" "$dir/$root_name.recipe"; then
+  # Shared first, so that a root in use by other runs is checked without
+  # waiting for them; exclusive only when there is work to do.
+  _quill_lock -s "$dir/$root_name.lock"
+  if _quill_root_is_sound "$root" "$made" "$stamp" && [[ $(cat "$stamp") == "$hash" ]]; then
+    return 0
+  fi
+  exec {_quill_fd}>&-
+  _quill_lock -x "$dir/$root_name.lock"
+  _quill_refuse_mounts "$root"
+
+  if ! _quill_root_is_sound "$root" "$made" "$stamp"; then
     echo "Making a minimal Debian $suite root in $root (debootstrap)." >&2
-    rm -f "$dir/$root_name.made" "$dir/$root_name.recipe"
+    rm -f "$made" "$stamp"
     rm -rf --one-file-system "$root"
     if ! debootstrap --variant=minbase "$suite" "$root" "$_quill_mirror" >"$dir/$root_name.log" 2>&1; then
       tail -20 "$dir/$root_name.log" >&2
       echo "debootstrap failed; its output is in $dir/$root_name.log." >&2
       return 1
     fi
-    date -u >"$dir/$root_name.made"
+    date -u >"$made"
   fi
 
-  if [[ $(cat "$dir/$root_name.recipe" 2>/dev/null) != "$hash" ]]; then
-    echo "Setting up $root with $recipe." >&2
-    echo pending >"$dir/$root_name.recipe"
+  if [[ $(cat "$stamp" 2>/dev/null) != "$hash" ]]; then
+    echo "Setting up $root with its recipe (new or changed)." >&2
+    echo pending >"$stamp"
     mkdir -p "$root/var/lib/quillmar"
     cp "$recipe" "$root/var/lib/quillmar/recipe"
     if ! _quill_enter "$root" "" "" 0 bash /var/lib/quillmar/recipe </dev/null >>"$dir/$root_name.log" 2>&1; then
@@ -194,7 +205,7 @@ quill_keep_root() (
       echo "The set-up failed; its output is in $dir/$root_name.log." >&2
       return 1
     fi
-    echo "$hash" >"$dir/$root_name.recipe"
+    echo "$hash" >"$stamp"
   fi
 )
 
