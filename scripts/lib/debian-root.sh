@@ -26,6 +26,10 @@
 #       is /dev/null); otherwise COMMAND reads the caller's stdin. COMMAND
 #       gets a clean environment (HOME=/root LANG=C.UTF-8 TERM=dumb and a
 #       standard PATH) plus the VAR=value arguments. Returns COMMAND's status.
+#       The run also ends, however it ends, with the shell that calls this
+#       (call it from the script's own shell, not from a pipeline or a
+#       background job, for that shell to be the script; give the tar stream
+#       by `< <(...)`).
 #
 #   quill_mounts_below PATH
 #       Prints the machine's mounts at or below PATH (a resolved path).
@@ -35,7 +39,8 @@
 # its own, both ending with the run however it ends (SIGKILL too): no other
 # process on the machine sees the mounts, nothing is left to unmount, and
 # whatever the run leaves behind (an X server, a Wine server) dies with it.
-# A killed run's overlay folder is deleted by the next run. A root with a
+# A run deletes its overlay's folder on its way out; a killed run's folder is
+# deleted by the next run. A root with a
 # mount below it in the machine's namespace is neither used nor deleted.
 #
 # Beside each root NAME in the folder: NAME.lock (the lock), NAME.made
@@ -86,7 +91,9 @@ _quill_lock() {
 # Runs inside the run's own mount and PID namespaces, as their first process
 # (so its end ends every process in them): mounts the overlay when given one,
 # binds what programs need, unpacks the input and runs the command chrooted.
-# Arguments: ROOT UPPER|"" TAR_DIR|"" COUNT VAR=value... COMMAND...
+# On its way out it ends what the command left running and deletes the
+# overlay's folder. Arguments: ROOT SCRATCH|"" TAR_DIR|"" COUNT VAR=value...
+# COMMAND...
 _quill_inside() {
   set -euo pipefail
   local root=$1 scratch=$2 into=$3 count=$4 top what
@@ -94,6 +101,10 @@ _quill_inside() {
   local vars=("${@:1:count}")
   shift "$count"
   top=$root
+  # The values now: the trap may run after this function has returned.
+  # shellcheck disable=SC2064
+  trap "set +e; kill -KILL -1 2>/dev/null; wait
+    [[ -z $(printf %q "$scratch") ]] || { umount -R $(printf %q "$scratch/top"); rm -rf --one-file-system $(printf %q "$scratch"); }" EXIT
   if [[ -n $scratch ]]; then
     top=$scratch/top
     mount -t overlay overlay -o "lowerdir=$root,upperdir=$scratch/upper,workdir=$scratch/work" "$top"
@@ -118,24 +129,15 @@ _quill_inside() {
   wait $!
 }
 
-# Runs _quill_inside in new mount and PID namespaces, which end with this
-# shell: unshare gets SIGKILL when this shell ends (setpriv), and the
-# namespaces' first process when unshare ends (--kill-child). Same arguments.
-_quill_enter() {
-  local pid status=0 input
-  exec {input}<&0
-  setpriv --pdeathsig KILL \
+# Replaces this shell with _quill_inside in new mount and PID namespaces,
+# which end with this shell's parent: unshare gets SIGKILL when the parent
+# ends (setpriv), and the namespaces' first process when unshare ends
+# (--kill-child). Same arguments.
+_quill_exec_inside() {
+  exec setpriv --pdeathsig KILL \
     unshare --mount --propagation private --pid --fork --kill-child \
     bash -c "_quill_path=$(printf %q "$_quill_path"); $(declare -f _quill_inside); _quill_inside \"\$@\"" \
-    quill-root "$@" <&"$input" &
-  pid=$!
-  exec {input}<&-
-  # Interrupted, the wait ends at once and the trap ends the run.
-  trap 'kill -KILL "$pid" 2>/dev/null; wait "$pid"; exit 130' INT
-  trap 'kill -KILL "$pid" 2>/dev/null; wait "$pid"; exit 143' TERM HUP
-  wait "$pid" || status=$?
-  trap - INT TERM HUP
-  return "$status"
+    quill-root "$@"
 }
 
 # Deletes the scratch folders of runs that have ended (killed runs leave
@@ -200,7 +202,7 @@ quill_keep_root() (
     echo pending >"$stamp"
     mkdir -p "$root/var/lib/quillmar"
     cp "$recipe" "$root/var/lib/quillmar/recipe"
-    if ! _quill_enter "$root" "" "" 0 bash /var/lib/quillmar/recipe </dev/null >>"$dir/$root_name.log" 2>&1; then
+    if ! (_quill_exec_inside "$root" "" "" 0 bash /var/lib/quillmar/recipe) </dev/null >>"$dir/$root_name.log" 2>&1; then
       tail -20 "$dir/$root_name.log" >&2
       echo "The set-up failed; its output is in $dir/$root_name.log." >&2
       return 1
@@ -239,9 +241,7 @@ quill_run_in_root() (
   scratch=$(mktemp -d "$dir/scratch/$root_name.XXXXXX")
   _quill_lock -x "$scratch/lock"
   exec {sweep}>&-
-  # shellcheck disable=SC2064 # the path now: locals are gone when it runs
-  trap "rm -rf --one-file-system $(printf %q "$scratch") || true" EXIT
   mkdir "$scratch/upper" "$scratch/work" "$scratch/top"
 
-  _quill_enter "$root" "$scratch" "$into" "${#vars[@]}" "${vars[@]}" "$@"
+  _quill_exec_inside "$root" "$scratch" "$into" "${#vars[@]}" "${vars[@]}" "$@"
 )
