@@ -153,7 +153,7 @@ TEST_F(ToolkitTest, ALabelShowsTheFaceSetOrItsStandInAndReportsTheFaceSet) {
     // clang-format on
     for (const auto& [label, face, asked] : labels) {
         if (IsFaceInstalled(face)) {
-            GTEST_SKIP() << label << "'s design face is installed here";
+            continue;  // installed here: asked for as itself
         }
         toolkit_.LabelNamed(label).SetFontName(face);
         EXPECT_EQ(std::pair(std::wstring(FontOf(label).lfFaceName),
