@@ -57,9 +57,11 @@ TEST_F(EditorTest, TheDialogOpensOnASystemColourAsShownAndKeepsItsCustomColours)
 TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnlyWhichGrowWithTheSizeAndBold) {
     Start();
     const std::u16string face = u"Liberation Sans";
-    Choose("fontCmb",
-           static_cast<int>(::SendMessageW(Hwnd("fontCmb"), CB_FINDSTRINGEXACT, 0,
-                                           reinterpret_cast<LPARAM>(L"Liberation Sans"))));
+    const auto listed = static_cast<int>(
+        ::SendMessageW(Hwnd("fontCmb"), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(L"Liberation Sans")));
+    ASSERT_NE(listed, CB_ERR) << "Liberation Sans is not in fontCmb's list";
+    Choose("fontCmb", listed);
     ExpectPreviews({face, 8, true});
     EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
     EXPECT_TRUE(ApplyFlag());
