@@ -52,6 +52,10 @@ void CheckBoxWindow::OnCommand(int code) {
 }
 
 LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    // One rule for every button: a press holds the box until the next
+    // release, wherever that happens, or until another window takes the
+    // mouse, which ends the press unreleased (the button itself then does
+    // not toggle either). Only the release of a held box raises MouseUp.
     switch (message) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
@@ -60,35 +64,31 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // The button captures the mouse for the left button only; the
             // release of another comes here too, wherever it happens.
             ::SetCapture(hwnd_.get());
-            heldForOtherButton_ = true;
             [[fallthrough]];
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            pressed_ = true;
+            held_ = true;
             events_.RaiseFromWindows(design_.name, ControlEvent::MouseDown);
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            // The button toggles (and reports BN_CLICKED) on the release
-            // itself; MouseUp comes after that. The capture let go here
-            // does not end the press.
-            heldForOtherButton_ = false;
+            // Let go before the button's own handling, which gives up the
+            // capture; MouseUp comes after the button toggled on this release
+            // (and reported BN_CLICKED).
+            const bool held = std::exchange(held_, false);
             const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
             if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
                 ::ReleaseCapture();
             }
-            if (std::exchange(pressed_, false)) {
+            if (held) {
                 events_.RaiseFromWindows(design_.name, ControlEvent::MouseUp);
             }
             return result;
         }
         case WM_CAPTURECHANGED:
-            // Another window took the capture of a right or middle press:
-            // that press ends unreleased. A left press keeps its flag, as a
-            // release over the box still ends it.
-            if (std::exchange(heldForOtherButton_, false)) {
-                pressed_ = false;
+            if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) {
+                held_ = false;
             }
             return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
         default:

@@ -30,8 +30,7 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
                                      UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool pressed_ = false;
-    bool heldForOtherButton_ = false;  // the capture taken for a right or middle press
+    bool held_ = false;  // a mouse button pressed over the box, not yet released
 };
 
 // A CBS_DROPDOWN combo box: editable, its list unsorted.

@@ -102,8 +102,9 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The size boxes before, the box, the button and its release (a right or middle press ends when
-// another window takes the capture), the boxes after and the previews' size.
+// The size boxes before, the box, the button and its release (any press ends when another window
+// takes the capture: the release that follows is one alone), the boxes after and the previews'
+// size.
 using Interlock = std::tuple<std::vector<int>, const char*, UINT, Release, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
     Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kOutside, {1, 0, 1}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kOutside, {1, 1, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kOutside, {1, 0, 1}, 8},
-    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 1}, 8},
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8}));
 // clang-format on
