@@ -184,6 +184,42 @@ TEST_F(ToolkitTest, ACentredCaptionIsDrawnInTheMiddle) {
     EXPECT_EQ(std::tuple(ink[0], ink[1] > 10, ink[2] > 10, ink[3]), std::tuple(0, true, true, 0));
 }
 
+// Drawing is rendered when it is to be seen: what it draws over in part shows around it, what it
+// draws over whole never shows, and text keeps its place among the fills and the font of its
+// moment.
+TEST_F(ToolkitTest, APictureShowsItsLatestDrawing) {
+    PictureBox& pic = toolkit_.PictureNamed("ActivePic");
+    pic.SetScaleModePixels();
+    const int width = static_cast<int>(pic.ScaleWidth());
+    auto fill = [&](Color color, int columns) {  // columns [0, columns), all rows
+        pic.SetDrawWidth(2 * columns);
+        pic.Line(0, 0, 0, 0, color);
+    };
+    auto text = [&] {
+        TextRect rect{0, 0, width, width};
+        pic.DrawTextA(kActiveCaption, rect, 0);
+    };
+    const Color red = Rgb(255, 0, 0), green = Rgb(0, 255, 0), blue = Rgb(0, 0, 255);
+    auto shown = [&] { return testing::Capture(Hwnd("ActivePic")).pixels; };
+    fill(red, width);
+    fill(green, width / 2);
+    fill(green, width / 2);
+    const std::vector<Color> halves = shown();
+    EXPECT_EQ(std::pair(halves.front(), halves.at(static_cast<std::size_t>(width) - 1)),
+              std::pair(green, red));
+    fill(blue, width);
+    text();
+    fill(red, width);
+    EXPECT_EQ(std::ranges::count(shown(), red), std::ssize(halves));
+    fill(blue, width);
+    text();
+    pic.SetFontSize(30);
+    const std::vector<Color> drawnSmall = shown();
+    fill(blue, width);
+    text();
+    EXPECT_NE(drawnSmall, shown());
+}
+
 TEST_F(ToolkitTest, AQuitMessageEndsTheMessageLoop) {
     ::PostQuitMessage(0);  // the session ends: so does the message loop
     EXPECT_EQ(toolkit_.RunMessageLoop(), 0);
