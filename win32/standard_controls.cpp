@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "win32/dpi.h"
 #include "win32/text.h"
 #include "win32/windows_error.h"
@@ -148,6 +150,17 @@ void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {
 }
 
 void ComboBoxWindow::AddItem(std::u16string_view text) {
+    // While the window is not shown, the list fills without asking for each
+    // entry to be repainted (under Wine a request to the window server
+    // each): it is drawn when it first drops down.
+    if (listFilling_ == nullptr && !::IsWindowVisible(hwnd_.get())) {
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        if (::GetComboBoxInfo(hwnd_.get(), &parts)) {
+            listFilling_ = parts.hwndList;
+            ::SendMessageW(listFilling_, WM_SETREDRAW, FALSE, 0);
+        }
+    }
     const std::wstring item = ToWide(text);
     // CB_ERR or CB_ERRSPACE: the list has no room for it.
     if (::SendMessageW(hwnd_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())) < 0) {
@@ -179,6 +192,9 @@ void ComboBoxWindow::SetText(std::u16string_view text) {
 }
 
 void ComboBoxWindow::OnCommand(int code) {
+    if (code == CBN_DROPDOWN && listFilling_ != nullptr) {
+        ::SendMessageW(std::exchange(listFilling_, nullptr), WM_SETREDRAW, TRUE, 0);
+    }
     // The edit field still shows the old text while CBN_SELCHANGE is being
     // sent; the handler must already read the chosen entry.
     if (code != CBN_SELCHANGE) {

@@ -46,11 +46,14 @@ class ComboBoxWindow final : public FontedControl, public ComboBox {
 
     void Rescale(int dpi, FontFactory& fonts) override;
 
-    // CBN_SELCHANGE: an entry was chosen from the list.
+    // CBN_SELCHANGE: an entry was chosen from the list; CBN_DROPDOWN: the
+    // list is about to show.
     void OnCommand(int code) override;
 
   private:
     void FitHeight(int dpi);
+
+    HWND listFilling_ = nullptr;  // the list, filled while not redrawn, until it drops down
 };
 
 // A push button; the one that Enter presses is the window's default button.
