@@ -11,8 +11,6 @@
 namespace quill::win32 {
 namespace {
 
-constexpr UINT_PTR kCheckBoxSubclassId = 1;
-
 // How far the list of a combo box drops, in twips.
 constexpr int kDroppedListTwips = 3000;
 
@@ -24,15 +22,22 @@ CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext&
     : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
     ApplyFont(context.dpi, context.fonts);
-    // It fails only when it cannot allocate its record.
-    if (!::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
-                             reinterpret_cast<DWORD_PTR>(this))) {
-        throw WindowsError(ERROR_NOT_ENOUGH_MEMORY, "SetWindowSubclass");
+    // The button's procedure is wrapped in place: a subclass found through a
+    // window property would cost a request to Wine's server per message.
+    ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    buttonProcedure_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
+    if (buttonProcedure_ == nullptr) {
+        ThrowLastError("SetWindowLongPtrW");
     }
 }
 
 CheckBoxWindow::~CheckBoxWindow() {
-    ::RemoveWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId);
+    ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure_));
+}
+
+LRESULT CheckBoxWindow::CallButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::CallWindowProcW(buttonProcedure_, hwnd_.get(), message, wParam, lParam);
 }
 
 int CheckBoxWindow::Value() const {
@@ -71,7 +76,7 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_LBUTTONDBLCLK:
             held_ = true;
             events_.RaiseFromWindows(design_.name, ControlEvent::MouseDown);
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
@@ -79,7 +84,7 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // capture; MouseUp comes after the button toggled on this release
             // (and reported BN_CLICKED).
             const bool held = std::exchange(held_, false);
-            const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            const LRESULT result = CallButton(message, wParam, lParam);
             if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
                 ::ReleaseCapture();
             }
@@ -92,18 +97,17 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) {
                 held_ = false;
             }
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
         default:
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
     }
 }
 
-LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* box = reinterpret_cast<CheckBoxWindow*>(self);
+LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* box = reinterpret_cast<CheckBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     LRESULT result = 0;
     if (!box->errors_.Run([&] { result = box->HandleMouse(message, wParam, lParam); })) {
-        result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        result = box->CallButton(message, wParam, lParam);
     }
     return result;
 }

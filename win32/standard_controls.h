@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "win32/control_window.h"
 
 namespace quill::win32 {
@@ -26,9 +24,11 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     void OnCommand(int code) override;
 
   private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallButton(UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC buttonProcedure_ = nullptr;  // the button's own, which the subclass wraps
 
     bool held_ = false;  // a mouse button pressed over the box, not yet released
 };
