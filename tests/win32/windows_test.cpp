@@ -162,6 +162,7 @@ TEST_F(ToolkitTest, ALabelShowsTheFaceSetOrItsStandInAndReportsTheFaceSet) {
             << label;
     }
     // The highlighted menu label's design face again: with the design character set, as the list's.
+    toolkit_.LabelNamed("MenuHilight").SetFontName(u"ＭＳ Ｐゴシック");
     EXPECT_EQ(realised("MenuHilight"), realised("fontCmb"));
 }
 
@@ -218,6 +219,28 @@ TEST_F(ToolkitTest, APictureShowsItsLatestDrawing) {
     fill(blue, width);
     text();
     EXPECT_NE(drawnSmall, shown());
+}
+
+// A control changed while shown paints the change; one changed while hidden shows it when shown.
+TEST_F(ToolkitTest, ControlsShowWhatChangedInThemShownOrNot) {
+    PictureBox& pic = toolkit_.PictureNamed("ActivePic");
+    auto shown = [&](const char* control) {  // what the pending paints leave on the screen
+        ::RedrawWindow(toolkit_.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const WindowDc screen(Hwnd(control));
+        return static_cast<Color>(::GetPixel(screen.get(), 3, 3));
+    };
+    for (const Color colour : {Rgb(255, 0, 0), Rgb(0, 0, 255)}) {
+        const bool hidden = colour != Rgb(255, 0, 0);
+        if (hidden) {
+            ::ShowWindow(toolkit_.Handle(), SW_HIDE);
+        }
+        toolkit_.LabelNamed("MenuColor").SetBackColor(colour);
+        pic.SetDrawWidth(1000);
+        pic.Line(0, 0, 0, 0, colour);
+        toolkit_.Show(SW_SHOWNOACTIVATE);
+        EXPECT_EQ(std::pair(shown("MenuColor"), shown("ActivePic")), std::pair(colour, colour))
+            << hidden;
+    }
 }
 
 TEST_F(ToolkitTest, AQuitMessageEndsTheMessageLoop) {
