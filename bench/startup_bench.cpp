@@ -11,6 +11,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -185,15 +186,25 @@ int main() {
     const char* seenShown = "(start-up's end to the benchmark seeing it shown)";
     const std::wstring marksFile = WinePath(QUILL_STARTUP_MARKS_FILE);
     std::map<std::string, std::vector<double>> programPhases, floorPhases;
+    int programFailed = 0, floorFailed = 0;
     for (int i = 0; i < kRuns; ++i) {
-        for (const auto& [exe, caption, into] :
-             {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases),
-              std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases)}) {
+        for (const auto& [exe, caption, into, failed] :
+             {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases,
+                         &programFailed),
+              std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases,
+                         &floorFailed)}) {
             const Run run = TimeOneStart(exe, caption, marksFile);
+            // A run that never showed its window, or left a phase unmarked,
+            // has no profile: it fails, rather than count as phases of no length.
+            if (run.shownMs < 0 || !std::ranges::all_of(phases, [&](const auto& phase) {
+                    return run.marks.contains(phase.first);
+                })) {
+                ++*failed;
+                continue;
+            }
             double previous = 0, started = 0;
             for (const auto& [phase, label] : phases) {
-                const auto mark = run.marks.find(phase);
-                const double end = mark != run.marks.end() ? mark->second : previous;
+                const double end = run.marks.at(phase);
                 (*into)[label].push_back(end - previous);
                 previous = end;
                 started = std::string_view(phase) == "started" ? end : started;
@@ -203,6 +214,12 @@ int main() {
     }
     std::printf("profile, ms each phase takes (medians of %d alternating runs of marked builds):\n",
                 kRuns);
+    if (programFailed + floorFailed > 0) {
+        std::printf(
+            "  failed runs, left out (window not shown or a phase unmarked): program %d, "
+            "floor %d\n",
+            programFailed, floorFailed);
+    }
     std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
     auto row = [&](const char* label) {
         std::printf("  %-50s %8.2f %8.2f\n", label, Median(programPhases[label]),

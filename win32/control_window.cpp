@@ -38,6 +38,12 @@ void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* win
     }
 }
 
+void ControlWindow::InvalidateIfShown() const {
+    if (::IsWindowVisible(hwnd_.get())) {
+        ::InvalidateRect(hwnd_.get(), nullptr, FALSE);
+    }
+}
+
 void ControlWindow::Rescale(int dpi, FontFactory&) {
     const RECT place = PixelRectOf(design_, dpi);
     ::SetWindowPos(hwnd_.get(), nullptr, place.left, place.top, place.right - place.left,

@@ -68,6 +68,10 @@ class ControlWindow {
     void CreateChild(const CreateContext& context, const wchar_t* windowClass, DWORD style,
                      std::u16string_view text, void* param = nullptr);
     void DestroyWindow() { hwnd_.reset(); }
+    // Asks for the whole control to be painted again; not while it is not
+    // shown, as showing it paints it whole (under Wine every request goes to
+    // the window server).
+    void InvalidateIfShown() const;
 
     const ControlDesign& design_;
     EventRouter& events_;

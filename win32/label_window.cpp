@@ -65,7 +65,7 @@ void LabelWindow::Rescale(int dpi, FontFactory& fonts) {
 }
 
 void LabelWindow::Repaint() const {
-    ::InvalidateRect(hwnd_.get(), nullptr, FALSE);
+    InvalidateIfShown();
 }
 
 void LabelWindow::Paint() {

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 
 #include "preview/scaled_surface.h"
 #include "win32/control_window.h"
+#include "win32/retained_image.h"
 #include "win32/window_procedure.h"
 
 namespace quill::win32 {
 
-// A picture box: a retained image (a 32-bit DIB section the size of the
-// client area) that the drawing operations paint into at once, and that
-// WM_PAINT only shows. Which pixels a line covers is ScaledSurface's rule;
-// this class fills rectangles and draws text with GDI.
+// A picture box: a retained image (win32/retained_image.h, the size of the
+// client area) that the drawing operations draw on, and that WM_PAINT and
+// WM_PRINTCLIENT only show. Which pixels a line covers is ScaledSurface's
+// rule; this class fills rectangles and draws text.
 class PictureWindow final : public ControlWindow, public PictureBox, public ScaledSurface {
   public:
     static void RegisterWindowClass(HINSTANCE instance);
@@ -35,18 +36,16 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
     friend LRESULT CALLBACK ObjectWindowProcedure<PictureWindow>(HWND, UINT, WPARAM,
                                                                  LPARAM) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint();
+    void Show(HDC dc);
     void Invalidate();
     void ReplaceFont();
 
     FontFactory& fonts_;
     int dpi_;
     FontSpec font_;
-    UniqueHfont hfont_;
-    UniqueMemoryDc imageDc_;
-    UniqueHbitmap image_;
-    std::optional<ScopedSelect> imageSelected_;  // the image in imageDc_ while both live
-    bool invalidated_ = false;                   // a repaint of the whole box is pending
+    std::shared_ptr<const UniqueHfont> hfont_;  // kept by the text drawn in it until rendered
+    RetainedImage image_;
+    bool invalidated_ = false;  // a repaint of the whole box is pending, or its first
 };
 
 }  // namespace quill::win32

@@ -2,14 +2,14 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "win32/dpi.h"
 #include "win32/text.h"
 #include "win32/windows_error.h"
 
 namespace quill::win32 {
 namespace {
-
-constexpr UINT_PTR kCheckBoxSubclassId = 1;
 
 // How far the list of a combo box drops, in twips.
 constexpr int kDroppedListTwips = 3000;
@@ -22,15 +22,22 @@ CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext&
     : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
     ApplyFont(context.dpi, context.fonts);
-    // It fails only when it cannot allocate its record.
-    if (!::SetWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId,
-                             reinterpret_cast<DWORD_PTR>(this))) {
-        throw WindowsError(ERROR_NOT_ENOUGH_MEMORY, "SetWindowSubclass");
+    // The button's procedure is wrapped in place: a subclass found through a
+    // window property would cost a request to Wine's server per message.
+    ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    buttonProcedure_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
+    if (buttonProcedure_ == nullptr) {
+        ThrowLastError("SetWindowLongPtrW");
     }
 }
 
 CheckBoxWindow::~CheckBoxWindow() {
-    ::RemoveWindowSubclass(hwnd_.get(), Subclass, kCheckBoxSubclassId);
+    ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure_));
+}
+
+LRESULT CheckBoxWindow::CallButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::CallWindowProcW(buttonProcedure_, hwnd_.get(), message, wParam, lParam);
 }
 
 int CheckBoxWindow::Value() const {
@@ -52,6 +59,10 @@ void CheckBoxWindow::OnCommand(int code) {
 }
 
 LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    // One rule for every button: a press holds the box until the next
+    // release, wherever that happens, or until another window takes the
+    // mouse, which ends the press unreleased (the button itself then does
+    // not toggle either). Only the release of a held box raises MouseUp.
     switch (message) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
@@ -60,48 +71,43 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
             // The button captures the mouse for the left button only; the
             // release of another comes here too, wherever it happens.
             ::SetCapture(hwnd_.get());
-            heldForOtherButton_ = true;
             [[fallthrough]];
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            pressed_ = true;
+            held_ = true;
             events_.RaiseFromWindows(design_.name, ControlEvent::MouseDown);
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            // The button toggles (and reports BN_CLICKED) on the release
-            // itself; MouseUp comes after that. The capture let go here
-            // does not end the press.
-            heldForOtherButton_ = false;
-            const LRESULT result = ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            // Let go before the button's own handling, which gives up the
+            // capture; MouseUp comes after the button toggled on this release
+            // (and reported BN_CLICKED).
+            const bool held = std::exchange(held_, false);
+            const LRESULT result = CallButton(message, wParam, lParam);
             if (message != WM_LBUTTONUP && ::GetCapture() == hwnd_.get()) {
                 ::ReleaseCapture();
             }
-            if (std::exchange(pressed_, false)) {
+            if (held) {
                 events_.RaiseFromWindows(design_.name, ControlEvent::MouseUp);
             }
             return result;
         }
         case WM_CAPTURECHANGED:
-            // Another window took the capture of a right or middle press:
-            // that press ends unreleased. A left press keeps its flag, as a
-            // release over the box still ends it.
-            if (std::exchange(heldForOtherButton_, false)) {
-                pressed_ = false;
+            if (reinterpret_cast<HWND>(lParam) != hwnd_.get()) {
+                held_ = false;
             }
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
         default:
-            return ::DefSubclassProc(hwnd_.get(), message, wParam, lParam);
+            return CallButton(message, wParam, lParam);
     }
 }
 
-LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* box = reinterpret_cast<CheckBoxWindow*>(self);
+LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* box = reinterpret_cast<CheckBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     LRESULT result = 0;
     if (!box->errors_.Run([&] { result = box->HandleMouse(message, wParam, lParam); })) {
-        result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        result = box->CallButton(message, wParam, lParam);
     }
     return result;
 }
@@ -148,6 +154,17 @@ void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {
 }
 
 void ComboBoxWindow::AddItem(std::u16string_view text) {
+    // While the window is not shown, the list fills without asking for each
+    // entry to be repainted (under Wine a request to the window server
+    // each): it is drawn when it first drops down.
+    if (listFilling_ == nullptr && !::IsWindowVisible(hwnd_.get())) {
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        if (::GetComboBoxInfo(hwnd_.get(), &parts)) {
+            listFilling_ = parts.hwndList;
+            ::SendMessageW(listFilling_, WM_SETREDRAW, FALSE, 0);
+        }
+    }
     const std::wstring item = ToWide(text);
     // CB_ERR or CB_ERRSPACE: the list has no room for it.
     if (::SendMessageW(hwnd_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())) < 0) {
@@ -179,6 +196,9 @@ void ComboBoxWindow::SetText(std::u16string_view text) {
 }
 
 void ComboBoxWindow::OnCommand(int code) {
+    if (code == CBN_DROPDOWN && listFilling_ != nullptr) {
+        ::SendMessageW(std::exchange(listFilling_, nullptr), WM_SETREDRAW, TRUE, 0);
+    }
     // The edit field still shows the old text while CBN_SELCHANGE is being
     // sent; the handler must already read the chosen entry.
     if (code != CBN_SELCHANGE) {

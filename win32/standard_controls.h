@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "win32/control_window.h"
 
 namespace quill::win32 {
@@ -26,12 +24,13 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     void OnCommand(int code) override;
 
   private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallButton(UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool pressed_ = false;
-    bool heldForOtherButton_ = false;  // the capture taken for a right or middle press
+    WNDPROC buttonProcedure_ = nullptr;  // the button's own, which the subclass wraps
+
+    bool held_ = false;  // a mouse button pressed over the box, not yet released
 };
 
 // A CBS_DROPDOWN combo box: editable, its list unsorted.
@@ -47,11 +46,14 @@ class ComboBoxWindow final : public FontedControl, public ComboBox {
 
     void Rescale(int dpi, FontFactory& fonts) override;
 
-    // CBN_SELCHANGE: an entry was chosen from the list.
+    // CBN_SELCHANGE: an entry was chosen from the list; CBN_DROPDOWN: the
+    // list is about to show.
     void OnCommand(int code) override;
 
   private:
     void FitHeight(int dpi);
+
+    HWND listFilling_ = nullptr;  // the list, filled while not redrawn, until it drops down
 };
 
 // A push button; the one that Enter presses is the window's default button.

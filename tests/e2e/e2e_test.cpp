@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "testing/font_records.h"
 #include "testing/wine_registry.h"
 #include "tests/e2e/program.h"
@@ -23,6 +25,20 @@ TEST(Program, AppliesTheDefaultSchemeOverHeightsInPointsAndEndsOnEscape) {
     }));
     ::PostMessageW(program.Control("ckBold"), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+// The colour dialog's library is loaded by the dialog's first opening, by nothing before it.
+TEST(Program, LoadsTheColourDialogsLibraryOnTheFirstSwatchClick) {
+    const Program program;
+    ASSERT_TRUE(program.main) << "no window";
+    auto dialogLibraries = [&] { return std::ranges::count(program.Modules(), L"comdlg32.dll"); };
+    ASSERT_GT(program.Modules().size(), 1u) << "its modules cannot be read";
+    EXPECT_EQ(dialogLibraries(), 0);
+    ::PostMessageW(program.Control("MenuColor"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::PostMessageW(program.Control("MenuColor"), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    // The dialog opens, never to be answered: its owner, the window, is disabled meanwhile.
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(program.main); }));
+    EXPECT_EQ(dialogLibraries(), 1);
 }
 
 // After Program.* and a restart of the Wine server (a new sign-in): the desktop uses what it wrote,

@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <chrono>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "win32/form_design.h"
 
@@ -37,10 +41,26 @@ struct Program {
     Program& operator=(const Program&) = delete;
     ~Program() {
         ::TerminateProcess(process.hProcess, 99);
+        ::WaitForSingleObject(process.hProcess, 10000);  // its window gone before the next starts
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }
     HWND Control(std::string_view name) const { return ::GetDlgItem(main, ControlIdOf(name)); }
+    // The modules its process has loaded, by name in lower case; none if they cannot be read.
+    std::vector<std::wstring> Modules() const {
+        HMODULE modules[1024] = {};
+        DWORD bytes = 0;
+        std::vector<std::wstring> names;
+        if (!::EnumProcessModules(process.hProcess, modules, sizeof modules, &bytes)) {
+            return names;
+        }
+        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+            wchar_t name[MAX_PATH] = {};
+            ::GetModuleBaseNameW(process.hProcess, modules[i], name, MAX_PATH);
+            names.emplace_back(::CharLowerW(name));
+        }
+        return names;
+    }
     // Waits for the program to end: its exit code, or STILL_ACTIVE.
     DWORD ExitCode() const {
         DWORD code = STILL_ACTIVE;

@@ -57,9 +57,11 @@ TEST_F(EditorTest, TheDialogOpensOnASystemColourAsShownAndKeepsItsCustomColours)
 TEST_F(EditorTest, AFaceChosenFromAListChangesItsPreviewsOnlyWhichGrowWithTheSizeAndBold) {
     Start();
     const std::u16string face = u"Liberation Sans";
-    Choose("fontCmb",
-           static_cast<int>(::SendMessageW(Hwnd("fontCmb"), CB_FINDSTRINGEXACT, 0,
-                                           reinterpret_cast<LPARAM>(L"Liberation Sans"))));
+    const auto listed = static_cast<int>(
+        ::SendMessageW(Hwnd("fontCmb"), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(L"Liberation Sans")));
+    ASSERT_NE(listed, CB_ERR) << "Liberation Sans is not in fontCmb's list";
+    Choose("fontCmb", listed);
     ExpectPreviews({face, 8, true});
     EXPECT_EQ(L("Menu").FontName(), u"Tahoma");
     EXPECT_TRUE(ApplyFlag());
@@ -100,8 +102,9 @@ TEST_F(EditorTest, TypingAFaceOrTogglingByKeyboardSetsNoApplyFlag) {
     EXPECT_TRUE(ApplyFlag());
 }
 
-// The size boxes before, the box, the button and its release (a right or middle press ends when
-// another window takes the capture), the boxes after and the previews' size.
+// The size boxes before, the box, the button and its release (any press ends when another window
+// takes the capture: the release that follows is one alone), the boxes after and the previews'
+// size.
 using Interlock = std::tuple<std::vector<int>, const char*, UINT, Release, std::vector<int>, float>;
 class InterlockTest : public EditorTest, public ::testing::WithParamInterface<Interlock> {};
 
@@ -125,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(PointSizes, InterlockTest, ::testing::Values(
     Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kOutside, {1, 0, 1}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kOutside, {1, 1, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kOutside, {1, 0, 1}, 8},
-    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 1}, 8},
+    Interlock{{1, 0, 0}, "ckPoint10", WM_LBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint9", WM_RBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8},
     Interlock{{1, 0, 0}, "ckPoint10", WM_MBUTTONDOWN, kInsideAfterCaptureLost, {1, 0, 0}, 8}));
 // clang-format on

@@ -1,6 +1,8 @@
 // The program's life in process: start-up from the store, closing from the frame or by Alt+F4, a
 // failed start-up. A run takes the messages queued before it; one that never ends times out.
 
+#include <algorithm>
+
 #include "tests/editor/editor_fixture.h"
 #include "win32/text.h"
 
@@ -38,6 +40,17 @@ TEST_F(EditorTest, ShowsTheStoredSchemeAndWritesNothing) {
         before = face;
     }
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), std::pair(colours, metrics));
+    // Filled while the window was hidden, the list shows and scrolls through them all when dropped.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ::GetComboBoxInfo(Hwnd("menuCmb"), &parts);
+    ::SendMessageW(Hwnd("menuCmb"), CB_SHOWDROPDOWN, TRUE, 0);
+    const Image dropped = Capture(parts.hwndList);
+    SCROLLINFO range{sizeof range, SIF_RANGE, 0, 0, 0, 0, 0};
+    ::GetScrollInfo(parts.hwndList, SB_VERT, &range);
+    const auto background = std::ranges::count(dropped.pixels, Color(::GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(std::pair(background > std::ssize(dropped.pixels) / 2, range.nMax),
+              std::pair(true, menus.ListCount() - 1));
 }
 
 TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
