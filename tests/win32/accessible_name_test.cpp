@@ -76,10 +76,11 @@ TEST_F(AccessibleNameTest, ControlsWithoutCaptionsHaveNamesOfTheirOwnTheRestThei
                 VARIANT role{}, platformRole{};
                 object.get()->get_accRole(kSelf, &role);
                 standard.get()->get_accRole(kSelf, &platformRole);
-                HWND owner = nullptr;
+                HWND owner = nullptr;  // and the reader holds the only reference
+                object.get()->AddRef();
                 ::WindowFromAccessibleObject(object.get(), &owner);
-                EXPECT_EQ(std::tuple(role.vt, role.lVal, owner),
-                          std::tuple(platformRole.vt, platformRole.lVal, window))
+                EXPECT_EQ(std::tuple(role.vt, role.lVal, owner, object.get()->Release()),
+                          std::tuple(platformRole.vt, platformRole.lVal, window, 1ul))
                     << design.name;
                 break;
             }
