@@ -109,8 +109,10 @@ class NamedAccessible final : public IAccessible, public IOleWindow {
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override { return Std()->put_accValue(child, value); }
     // clang-format on
 
-  private:
+  protected:
     ~NamedAccessible() = default;  // only Release ends it
+
+  private:
     IAccessible* Std() const { return standard_.get(); }
 
     LONG references_ = 1;
@@ -142,6 +144,12 @@ struct AccessibleNames::Runtime {
     CoUninitializeFunction uninitialize =
         FunctionOf<CoUninitializeFunction>(ole32.get(), "CoUninitialize");
     bool joined = false;  // this object's CoInitializeEx, to be undone
+
+    Runtime() = default;
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+    Runtime(Runtime&&) = delete;
+    Runtime& operator=(Runtime&&) = delete;
 
     bool Complete() const {
         return createStandard && reference && allocate && initialize && uninitialize;

@@ -14,8 +14,8 @@ namespace {
 
 class AccessibleNameTest : public testing::WindowTest {
   protected:
-    AccessibleNameTest() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-    ~AccessibleNameTest() override { ::CoUninitialize(); }
+    void SetUp() override { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    void TearDown() override { ::CoUninitialize(); }
 
     static UniqueInterface<IAccessible> ClientObject(HWND window) {
         IAccessible* object = nullptr;
