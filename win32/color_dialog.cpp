@@ -1,26 +1,14 @@
 #include "win32/color_dialog.h"
 
-#include <string>
-
 #include "win32/gdi_color.h"
+#include "win32/system_library.h"
 
 namespace quill::win32 {
 
 ColorDialog::ChooseColorFunction ColorDialog::LoadChooseColor() {
     if (!library_) {
-        // By its full path: never a file of that name elsewhere on the search path.
-        wchar_t folder[MAX_PATH] = {};
-        const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) {
-            return nullptr;
-        }
-        library_.reset(::LoadLibraryW((std::wstring(folder) + L"\\" + libraryName_).c_str()));
-        if (library_) {
-            // Through the function type that matches every other one.
-            using AnyFunction = void (*)();
-            chooseColor_ = reinterpret_cast<ChooseColorFunction>(
-                reinterpret_cast<AnyFunction>(::GetProcAddress(library_.get(), "ChooseColorW")));
-        }
+        library_ = LoadSystemLibrary(libraryName_);
+        chooseColor_ = FunctionOf<ChooseColorFunction>(library_.get(), "ChooseColorW");
     }
     return chooseColor_;
 }

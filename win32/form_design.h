@@ -113,6 +113,33 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
 }};
 // clang-format on
 
+// What a screen reader says for the controls that show no caption of their
+// own to take a name from: each swatch the colour it edits (as the label
+// beside it says, where there is one), each preview and face list what it
+// shows. Their captions stay empty.
+struct SpokenName {
+    std::string_view control;
+    std::u16string_view name;
+};
+// clang-format off
+inline constexpr std::array<SpokenName, 14> kSpokenNames{{
+    {"fontCmb",                  u"Titlebar font"},
+    {"ActiveTitleBar",           u"Active titlebar color"},
+    {"ActivePic",                u"Active titlebar preview"},
+    {"GradientActiveTitlebar",   u"Active titlebar gradient end color"},
+    {"ActiveTitle",              u"Active titlebar text color"},
+    {"InactiveTitlebar",         u"Inactive titlebar color"},
+    {"InactivePic",              u"Inactive titlebar preview"},
+    {"GradientInactiveTitlebar", u"Inactive titlebar gradient end color"},
+    {"InactiveTitle",            u"Inactive titlebar text color"},
+    {"menuCmb",                  u"Menu font"},
+    {"MenuBarColor",             u"Menu bar color"},
+    {"MenuHighlightColor",       u"Menu highlight color"},
+    {"MenuColor",                u"Menu background color"},
+    {"MenuTextColor",            u"Menu text color"},
+}};
+// clang-format on
+
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);
 

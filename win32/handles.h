@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <unknwn.h>
+
 #include <utility>
 
 namespace quill::win32 {
@@ -45,6 +47,13 @@ using UniqueHbitmap = UniqueHandle<HBITMAP, ::DeleteObject>;
 using UniqueMemoryDc = UniqueHandle<HDC, ::DeleteDC>;
 using UniqueHwnd = UniqueHandle<HWND, ::DestroyWindow>;
 using UniqueModule = UniqueHandle<HMODULE, ::FreeLibrary>;
+
+// One reference to a COM object, released with it.
+inline void ReleaseInterface(IUnknown* object) {
+    object->Release();
+}
+template <typename Interface>
+using UniqueInterface = UniqueHandle<Interface*, ReleaseInterface>;
 
 // Selects an object into a device context and puts the old one back.
 class ScopedSelect {

@@ -81,6 +81,10 @@ Toolkit::Toolkit(HINSTANCE instance)
         for (const std::size_t row : SiblingOrder()) {
             rows_[row] = CreateControl(kFormControls[row], context);
         }
+        for (const SpokenName& spoken : kSpokenNames) {
+            spokenNames_.Give(::GetDlgItem(window_.get(), ControlIdOf(spoken.control)),
+                              spoken.name);
+        }
     } catch (...) {
         // No destructor runs for an object not made: undo in its order.
         TearDown();

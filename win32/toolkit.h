@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ports/toolkit.h"
+#include "win32/accessible_name.h"
 #include "win32/color_dialog.h"
 #include "win32/control_window.h"
 #include "win32/desktop.h"
@@ -89,6 +90,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     int dpi_;
     FontFactory fonts_;
     ErrorBoundary errors_;
+    AccessibleNames spokenNames_;  // outlives the controls it names
     UniqueHwnd window_;
     std::vector<Row> rows_;  // in the layout table's order
     ColorDialog colorDialog_;
