@@ -2,9 +2,9 @@
 # README and the licence, in a folder named after the version and the kind of
 # Windows; that the program's version resource names that version too; and
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
-# which it loads when the dialog first opens.
+# which it loads when the dialog first opens; and that its icon has every size.
 # Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
-#         -DPROGRAM=... -P CheckPackage.cmake
+#         -DPROGRAM=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
 execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 if(NOT status EQUAL 0 OR NOT imports)
@@ -19,6 +19,19 @@ endforeach()
 file(STRINGS "${PROGRAM}" versions ENCODING UTF-16LE REGEX "^[0-9]+\\.[0-9]+\\.[0-9]+$")
 if(NOT versions STREQUAL "${VERSION};${VERSION}")
   message(FATAL_ERROR "the version resource gives '${versions}', not ${VERSION} twice")
+endif()
+# The icon: one group with every size Windows asks for, the largest PNG-compressed.
+execute_process(COMMAND ${WRESTOOL} -x --type=14 -o ${BUILD_DIR}/program-icon.ico ${PROGRAM}
+                RESULT_VARIABLE status)
+execute_process(COMMAND ${ICOTOOL} -l ${BUILD_DIR}/program-icon.ico OUTPUT_VARIABLE icons)
+foreach(size 16 20 24 32 40 48 64 256)
+  if(NOT status EQUAL 0 OR NOT icons MATCHES "--width=${size} --height=${size}")
+    message(FATAL_ERROR "the program's icon has no ${size} px image:\n${icons}")
+  endif()
+endforeach()
+file(READ ${BUILD_DIR}/program-icon.ico icon_bytes HEX)
+if(NOT icon_bytes MATCHES "89504e470d0a1a0a")
+  message(FATAL_ERROR "the program's icon holds no PNG-compressed image")
 endif()
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
                 WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE status OUTPUT_VARIABLE out
@@ -38,4 +51,4 @@ foreach(entry quillmar-appearance.exe README.md LICENSE)
     message(FATAL_ERROR "${entry} is not in the package:\n${listing}")
   endif()
 endforeach()
-message(STATUS "package ${zip}:\n${listing}imports: ${imports}")
+message(STATUS "package ${zip}:\n${listing}imports: ${imports}\nicons:\n${icons}")

@@ -11,11 +11,13 @@ if(TARGET quillmar-appearance)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
   set(CPACK_STRIP_FILES ON)
   include(CPack)
+  find_program(QUILL_WRESTOOL wrestool REQUIRED)
 
   add_test(NAME ${QUILL_TREE}.release_package
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
                    -DSYSTEM_NAME=${QUILL_TREE} -DOBJDUMP=${CMAKE_OBJDUMP}
                    -DPROGRAM=$<TARGET_FILE:quillmar-appearance>
                    -DCMAKE_CPACK_COMMAND=${CMAKE_CPACK_COMMAND}
+                   -DWRESTOOL=${QUILL_WRESTOOL} -DICOTOOL=${QUILL_ICOTOOL}
                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckPackage.cmake)
 endif()

@@ -13,6 +13,8 @@ packages=(
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap
+  librsvg2-bin icoutils
+  debhelper dpkg-dev lintian desktop-file-utils appstream
 )
 
 # Liberation Sans Narrow came with fonts-liberation up to its version 1

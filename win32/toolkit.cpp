@@ -10,6 +10,7 @@
 #include "win32/dpi.h"
 #include "win32/label_window.h"
 #include "win32/picture_window.h"
+#include "win32/resources/program_icon.h"
 #include "win32/standard_controls.h"
 #include "win32/text.h"
 #include "win32/window_procedure.h"
@@ -47,6 +48,14 @@ std::vector<std::size_t> SiblingOrder() {
     return rows;
 }
 
+// The program's icon in the size the system uses for METRIC. Shared: the
+// system keeps one copy per module and size, and frees it with the module.
+HICON ProgramIcon(HINSTANCE instance, int metric) {
+    const int size = ::GetSystemMetrics(metric);
+    return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(QUILL_PROGRAM_ICON),
+                                           IMAGE_ICON, size, size, LR_SHARED));
+}
+
 }  // namespace
 
 Toolkit::Toolkit(HINSTANCE instance)
@@ -55,8 +64,9 @@ Toolkit::Toolkit(HINSTANCE instance)
       errors_([this](std::int32_t number, const std::string& description) {
           ReportError(number, description);
       }) {
-    RegisterObjectWindowClass<Toolkit>(instance_, kFormClassName,
-                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RegisterObjectWindowClass<Toolkit>(
+        instance_, kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+        ProgramIcon(instance_, SM_CXICON), ProgramIcon(instance_, SM_CXSMICON));
     LabelWindow::RegisterWindowClass(instance_);
     PictureWindow::RegisterWindowClass(instance_);
 

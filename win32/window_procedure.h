@@ -34,14 +34,17 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 // Registers the window class `name` for windows that belong to objects of
-// type T; one that is registered already is left as it is.
+// type T; one that is registered already is left as it is. The icons, if
+// given, are the title bar's and the task switcher's.
 template <typename T>
-void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* name,
-                               HBRUSH background = nullptr) {
+void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* name, HBRUSH background = nullptr,
+                               HICON icon = nullptr, HICON smallIcon = nullptr) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = ObjectWindowProcedure<T>;
     windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;

@@ -68,3 +68,10 @@ quill_use_wine() {
   export WINELOADER=$loader
   quill_prefix_arch=$arch
 }
+
+# Wine's messages silenced and no offer to install Mono or Gecko into a new
+# prefix, unless the caller asks otherwise.
+quill_quiet_wine() {
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+}

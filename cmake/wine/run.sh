@@ -12,6 +12,5 @@ if [[ -n "${QUILL_WINE_STATE:-}" ]]; then
   export WINEPREFIX="$QUILL_WINE_STATE/prefix"
   [[ -s "$QUILL_WINE_STATE/display" ]] && export DISPLAY=":$(cat "$QUILL_WINE_STATE/display")"
 fi
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+quill_quiet_wine
 exec "$WINELOADER" "$@"

@@ -6,6 +6,8 @@
 #include "tests/editor/editor_fixture.h"
 #include "tests/store/store_contract.h"
 #include "win32/dpi.h"
+#include "win32/handles.h"
+#include "win32/resources/program_icon.h"
 #include "win32/text.h"
 #include "win32/toolkit.h"
 #include "win32/windows_error.h"
@@ -46,6 +48,19 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
     EXPECT_EQ(std::tuple(form.width, form.height, form.At(2, 2)),
               std::tuple(289, 382, static_cast<Color>(::GetSysColor(COLOR_BTNFACE))));
     EXPECT_EQ(toolkit_.Caption(), u"Registry editor for Quillmar");
+    // The class's icons: the program's own, in the system's large and small sizes.
+    for (const auto& [index, metric] :
+         {std::pair(GCLP_HICON, SM_CXICON), {GCLP_HICONSM, SM_CXSMICON}}) {
+        const auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(toolkit_.Handle(), index));
+        ICONINFOEXW info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(::GetIconInfoExW(icon, &info)) << index;
+        const UniqueHbitmap color(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        ::GetObjectW(color.get(), sizeof bitmap, &bitmap);
+        EXPECT_EQ(std::pair(info.wResID, bitmap.bmWidth),
+                  std::pair(WORD{QUILL_PROGRAM_ICON}, LONG{::GetSystemMetrics(metric)}));
+    }
     EXPECT_FALSE(::GetWindowLongW(toolkit_.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
     auto type = [&](const char* button) { return ::GetWindowLongW(Hwnd(button), GWL_STYLE) & 15; };
     EXPECT_EQ(std::pair(type("btnApply"), type("Command2")), std::pair(BS_DEFPUSHBUTTON, 0L));

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Checks the Debian package with Debian's own tools: lintian (no error, no
+# warning), desktop-file-validate on its menu entry and appstreamcli on its
+# AppStream metadata. Prints each tool's output.
+# Usage: check-deb.sh DEB
+set -euo pipefail
+deb=$(realpath "$1")
+files=$(mktemp -d)
+trap 'rm -rf "$files"' EXIT
+dpkg-deb -x "$deb" "$files"
+status=0
+echo "== lintian $(lintian --version | awk '{print $2}')"
+lintian --info --display-info --fail-on error,warning "$deb" || status=1
+for desktop in "$files"/usr/share/applications/*.desktop; do
+  echo "== desktop-file-validate $(basename "$desktop")"
+  desktop-file-validate "$desktop" || status=1
+done
+for metainfo in "$files"/usr/share/metainfo/*.xml; do
+  echo "== appstreamcli validate $(basename "$metainfo")"
+  appstreamcli validate --no-net --explain "$metainfo" || status=1
+done
+((status == 0)) && echo "the package is clean"
+exit $status

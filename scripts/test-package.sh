@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Tries the Debian package as a user of RELEASE (bookworm or trixie) would,
+# in a throwaway overlay over a kept minimal root of that release, as root
+# (scripts/test-package-in-root.sh says what it checks).
+#
+# The kept root (scripts/lib/debian-root.sh) is debootstrap's minbase with
+# Xvfb and xauth, the test's tools, and no development package. Its recipe
+# also downloads, without installing, what the package's Depends and
+# Recommends pull in, so that each run installs Wine from the root's apt
+# cache instead of fetching it again; the recipe, and so the root, follows
+# the package's relations.
+# Inside the Debian lane (QUILL_IN_LANE=1, or seen as a chroot) no root is
+# made: skipped (77).
+# Usage: test-package.sh RELEASE DEB APPLY_DRIVER_EXE
+set -euo pipefail
+release=$1
+deb=$(realpath "$2")
+driver=$(realpath "$3")
+repo=$(cd "$(dirname "$0")/.." && pwd)
+if [[ -n ${QUILL_IN_LANE:-} ]] || ischroot; then
+  echo "Skipped: inside the Debian lane, where no root of another release can be made."
+  exit 77
+fi
+source "$repo/scripts/lib/debian-root.sh"
+start=$SECONDS
+
+# wine32 is i386's, which these roots do not enable: apt passes it over, and
+# `apt-get satisfy` would fail on it.
+relations=$(dpkg-deb -f "$deb" Depends Recommends | sed -E 's/^(Depends|Recommends): //' |
+  tr '\n' ',' | sed -E 's/(^|, *)wine32(,|$)/\1/; s/,+$//')
+recipe=$(mktemp)
+input=$(mktemp -d)
+trap 'rm -rf "$recipe" "$input"' EXIT
+cat >"$recipe" <<RECIPE
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends xvfb xauth
+apt-get satisfy -y -qq --download-only '$relations'
+RECIPE
+quill_keep_root "package-$release" "$release" "$recipe"
+echo "Root ready in $((SECONDS - start)) s."
+
+cp "$deb" "$driver" "$repo/scripts/test-package-in-root.sh" "$input/"
+tar -c -C "$input" . |
+  quill_run_in_root "package-$release" --tar /tmp/package DEBIAN_FRONTEND=noninteractive \
+    bash /tmp/package/test-package-in-root.sh "/tmp/package/$(basename "$deb")"
+echo "Debian $release: the package's checks passed in $((SECONDS - start)) s."
