@@ -44,6 +44,6 @@ echo "Debian $1 ($(cat /etc/debian_version)), $(wine --version 2>/dev/null || ec
 sed -n "/tests passed, .* tests failed out of/,\$p" /tmp/lane.log
 exit "$status"'
 # From this shell, not a pipeline: the run then dies with this script.
-quill_run_in_root "dev-$release" --tar /work/quillmar CI=true \
+quill_run_in_root "dev-$release" --tar /work/quillmar CI=true QUILL_IN_LANE=1 \
   ${QUILL_NO_32BIT:+"QUILL_NO_32BIT=$QUILL_NO_32BIT"} \
   bash -c "$run" lane "$release" < <(git -C "$repo" archive --format=tar HEAD)

@@ -42,7 +42,8 @@ quill_keep_root "package-$release" "$release" "$recipe"
 echo "Root ready in $((SECONDS - start)) s."
 
 cp "$deb" "$driver" "$repo/scripts/test-package-in-root.sh" "$input/"
-tar -c -C "$input" . |
-  quill_run_in_root "package-$release" --tar /tmp/package DEBIAN_FRONTEND=noninteractive \
-    bash /tmp/package/test-package-in-root.sh "/tmp/package/$(basename "$deb")"
+# From this shell, not a pipeline: the run then dies with this script.
+quill_run_in_root "package-$release" --tar /tmp/package DEBIAN_FRONTEND=noninteractive \
+  bash /tmp/package/test-package-in-root.sh "/tmp/package/$(basename "$deb")" \
+  < <(tar -c -C "$input" .)
 echo "Debian $release: the package's checks passed in $((SECONDS - start)) s."
