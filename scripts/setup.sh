@@ -14,7 +14,7 @@ packages=(
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap
   librsvg2-bin icoutils
-  debhelper dpkg-dev lintian desktop-file-utils appstream
+  build-essential debhelper dpkg-dev lintian desktop-file-utils appstream
 )
 
 # Liberation Sans Narrow came with fonts-liberation up to its version 1
