@@ -230,7 +230,8 @@ const AccessibleNames::Runtime* AccessibleNames::LoadRuntime() noexcept {
         }
         runtime->joined = SUCCEEDED(joined);
         runtime_ = std::move(runtime);
-    } catch (...) {  // no memory to load with: asked again next time
+    } catch (...) {
+        return nullptr;  // no memory to load with: asked again next time
     }
     return runtime_.get();
 }
