@@ -1,10 +1,10 @@
-# Makes the release zip with cpack and checks what it holds: the program, the
+# Makes the release zip (the release_zip target) and checks what it holds: the program, the
 # README and the licence, in a folder named after the version and the kind of
 # Windows; that the program's version resource names that version too; and
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
 # which it loads when the dialog first opens; and that its icon has every size.
 # Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
-#         -DPROGRAM=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
+#         -DPROGRAM=... -DZIP_FILE=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
 execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 if(NOT status EQUAL 0 OR NOT imports)
@@ -33,15 +33,11 @@ file(READ ${BUILD_DIR}/program-icon.ico icon_bytes HEX)
 if(NOT icon_bytes MATCHES "89504e470d0a1a0a")
   message(FATAL_ERROR "the program's icon holds no PNG-compressed image")
 endif()
-execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
-                WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE status OUTPUT_VARIABLE out
-                ERROR_VARIABLE out)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "cpack failed:\n${out}")
-endif()
-set(zip "${BUILD_DIR}/quillmar-appearance-${VERSION}-${SYSTEM_NAME}.zip")
-if(NOT EXISTS "${zip}")
-  message(FATAL_ERROR "no package at ${zip}:\n${out}")
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target release_zip
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+set(zip "${ZIP_FILE}")
+if(NOT status EQUAL 0 OR NOT EXISTS "${zip}")
+  message(FATAL_ERROR "the release zip ${zip} was not made:\n${out}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf "${zip}" OUTPUT_VARIABLE listing
                 RESULT_VARIABLE status)

@@ -1,38 +1,27 @@
 #!/usr/bin/env bash
-# Makes the Debian package quillmar-appearance_<version>_amd64.deb from the
-# programs the two Windows trees built (build/win32, build/win64), with
-# debhelper, over a copy of packaging/ in OUT_DIR (default build/deb) so that
-# nothing is written outside it. The version is project()'s. Prints the
-# package's path.
-# Usage: make-deb.sh [OUT_DIR]
+# Builds the Debian package from source as Debian's builders do: makes the
+# source package (scripts/make-source.sh), unpacks it and runs
+# `dpkg-buildpackage -b` in it, which builds both Windows programs with
+# MinGW-w64 (debian/rules). Needs the package's build dependencies
+# (scripts/package.sh installs them). Leaves in OUT_DIR (default build/deb)
+# the .deb, the two release zips and build/, the build's tree and log;
+# prints the .deb's path.
+# Usage: make-deb.sh [OUT_DIR]   (a new folder, or one these scripts made)
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
+repo=$(cd "$(dirname "$0")/.." && pwd -P)
+source "$repo/scripts/lib/output-dir.sh"
 out=$(realpath -m "${1:-$repo/build/deb}")
-version=$(sed -nE 's/^project\([A-Za-z]+ VERSION ([0-9.]+).*/\1/p' "$repo/CMakeLists.txt")
-[[ -n $version ]] || { echo "no version in project() of $repo/CMakeLists.txt" >&2; exit 1; }
-src=$out/quillmar-appearance-$version
-
-rm -rf "$out"
-mkdir -p "$src/i386" "$src/x86_64"
-cp -r "$repo/packaging/." "$src/"
-cp "$repo/cmake/wine/loader.sh" "$repo/win32/resources/quillmar-appearance.svg" "$src/"
-i686-w64-mingw32-strip -o "$src/i386/quillmar-appearance.exe" \
-  "$repo/build/win32/bin/quillmar-appearance.exe"
-x86_64-w64-mingw32-strip -o "$src/x86_64/quillmar-appearance.exe" \
-  "$repo/build/win64/bin/quillmar-appearance.exe"
-sed -i "s/@VERSION@/$version/g" "$src/debian/changelog" "$src/quillmar-appearance.1" \
-  "$src/org.quillmar.AppearanceEditor.metainfo.xml"
-# The licence, in the machine-readable copyright's form: each line indented,
-# an empty one as " .".
-{
-  sed '/^License:/d' "$src/debian/copyright.in"
-  echo "License: Expat"
-  sed -e 's/^$/./' -e 's/^/ /' "$repo/LICENSE" | sed -n '/Permission is hereby/,$p'
-} >"$src/debian/copyright"
-rm "$src/debian/copyright.in"
-
-if ! (cd "$src" && dpkg-buildpackage -b -us -uc) >"$out/build.log" 2>&1; then
-  tail -30 "$out/build.log" >&2
+quill_fresh_output_dir "$out"
+dsc=$(bash "$repo/scripts/make-source.sh" "$out/source")
+version=$(basename "$dsc" .dsc)
+version=${version#*_}
+tree=$out/build/quillmar-appearance-$version
+mkdir "$out/build"
+dpkg-source -x "$dsc" "$tree" >/dev/null 2>&1
+if ! (cd "$tree" && dpkg-buildpackage -b -us -uc) >"$out/build/build.log" 2>&1; then
+  tail -40 "$out/build/build.log" >&2
+  echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2
   exit 1
 fi
+cp "$out"/build/quillmar-appearance_"${version}"_amd64.deb "$tree"/obj-win*/quillmar-appearance-*.zip "$out/"
 echo "$out/quillmar-appearance_${version}_amd64.deb"
