@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# Installs everything the builds and tests need on Debian 12 or 13, as root.
-# Idempotent: when every package is already there it only checks and returns.
+# Installs everything the builds and tests need on Debian 12 or 13, as root:
+# the Debian package's build dependencies (debian/control, with Debian's
+# build-essential) and the project's test tools. Idempotent: when everything
+# is already there it only checks and returns.
 # Both Wine loaders are installed; where the machine runs no 32-bit code the
 # 32-bit one stays unused (the Wine scripts probe it before use).
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
-  cmake make g++ googletest libgtest-dev
-  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  make g++ googletest libgtest-dev
   wine wine64 wine32:i386 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap
-  librsvg2-bin icoutils
-  build-essential debhelper dpkg-dev lintian desktop-file-utils appstream
+  lintian desktop-file-utils appstream
 )
 
 # Liberation Sans Narrow came with fonts-liberation up to its version 1
@@ -37,8 +37,11 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   missing+=(wine32:i386)
 fi
 
-if ((${#missing[@]})); then
+build_deps_met() { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps >/dev/null 2>&1; }
+
+if ((${#missing[@]})) || ! build_deps_met; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get build-dep -y -qq --no-install-recommends ./ >/dev/null
+  ((${#missing[@]} == 0)) || apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
