@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Checks the Debian package with Debian's own tools: lintian (no error, no
-# warning), desktop-file-validate on its menu entry and appstreamcli on its
-# AppStream metadata. Prints each tool's output.
-# Usage: check-deb.sh DEB
+# warning) on it and on its source package where given, desktop-file-validate
+# on its menu entry and appstreamcli on its AppStream metadata. Prints each
+# tool's output.
+# Usage: check-deb.sh DEB [DSC]
 set -euo pipefail
 deb=$(realpath "$1")
+sources=()
+[[ -z ${2-} ]] || sources=("$(realpath "$2")")
 files=$(mktemp -d)
 trap 'rm -rf "$files"' EXIT
 dpkg-deb -x "$deb" "$files"
 status=0
 echo "== lintian $(lintian --version | awk '{print $2}')"
-lintian --info --display-info --fail-on error,warning "$deb" || status=1
+lintian --info --display-info --fail-on error,warning "$deb" "${sources[@]}" || status=1
 for desktop in "$files"/usr/share/applications/*.desktop; do
   echo "== desktop-file-validate $(basename "$desktop")"
   desktop-file-validate "$desktop" || status=1

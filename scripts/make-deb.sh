@@ -4,8 +4,9 @@
 # `dpkg-buildpackage -b` in it, which builds both Windows programs with
 # MinGW-w64 (debian/rules). Needs the package's build dependencies
 # (scripts/package.sh installs them). Leaves in OUT_DIR (default build/deb)
-# the .deb, the two release zips and build/, the build's tree and log;
-# prints the .deb's path.
+# the .deb, the two release zips, programs/win32 and programs/win64 (the
+# programs as linked), source/ (the source package) and build/ (the build's
+# tree and log); prints the .deb's path.
 # Usage: make-deb.sh [OUT_DIR]   (a new folder, or one these scripts made)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
@@ -18,10 +19,14 @@ version=${version#*_}
 tree=$out/build/quillmar-appearance-$version
 mkdir "$out/build"
 dpkg-source -x "$dsc" "$tree" >/dev/null 2>&1
-if ! (cd "$tree" && dpkg-buildpackage -b -us -uc) >"$out/build/build.log" 2>&1; then
+if ! (cd "$tree" && dpkg-buildpackage -b -us -uc --jobs-try=auto) >"$out/build/build.log" 2>&1; then
   tail -40 "$out/build/build.log" >&2
   echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2
   exit 1
 fi
 cp "$out"/build/quillmar-appearance_"${version}"_amd64.deb "$tree"/obj-win*/quillmar-appearance-*.zip "$out/"
+for kind in win32 win64; do
+  mkdir -p "$out/programs/$kind"
+  cp "$tree/obj-$kind/bin/quillmar-appearance.exe" "$out/programs/$kind/"
+done
 echo "$out/quillmar-appearance_${version}_amd64.deb"

@@ -3,14 +3,15 @@
 # (trixie unless named), entered with chroot, as root: that release's Wine,
 # compilers and analysers over a clean export of the committed tree.
 #
-# The root, dev-RELEASE, is kept in the machine's folder of roots
+# The root is kept in the machine's folder of roots
 # (scripts/lib/debian-root.sh: $QUILL_ROOTS, else /var/cache/quillmar/roots),
-# set up with the committed scripts/setup.sh and shared by every clone; it is
-# made again when incomplete, broken or a week old, and set up again when
-# setup.sh changes. Each run works on a throwaway overlay of it, in mount and
-# PID namespaces of its own that end with this script however it ends.
+# set up with the committed scripts/setup.sh and debian/control (the build
+# dependencies) and shared by every clone; it is keyed by their contents, so
+# a change to either gives a root of its own. Each run works on a throwaway
+# overlay of it, in mount and PID namespaces of its own that end with this
+# script however it ends.
 #
-# Prints the run, then the release and its Wine version and ctest's summary;
+# Prints the run, then the release, the Wine it ran and ctest's summary;
 # exits with the run's status. QUILL_NO_32BIT is passed on to the run.
 # Usage: scripts/test-in-debian.sh [RELEASE]
 set -euo pipefail
@@ -18,6 +19,8 @@ release=${1:-trixie}
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
 # shellcheck source=scripts/lib/debian-root.sh
 source "$repo/scripts/lib/debian-root.sh"
+# shellcheck source=scripts/lib/recipe.sh
+source "$repo/scripts/lib/recipe.sh"
 
 # Roots this script kept in the clone before: binds a killed run left there
 # would be deleted with the clone.
@@ -29,21 +32,30 @@ fi
 
 command -v debootstrap >/dev/null || bash "$repo/scripts/setup.sh"
 recipe=$(mktemp)
-git -C "$repo" show HEAD:scripts/setup.sh >"$recipe"
-status=0
-quill_keep_root "dev-$release" "$release" "$recipe" || status=$?
-rm -f "$recipe"
-((status == 0)) || exit "$status"
+trap 'rm -f "$recipe"' EXIT
+quill_lane_recipe "$repo" >"$recipe"
+key=$(quill_root_key "dev-$release" "$recipe")
+quill_keep_root "$key" "$release" "$recipe"
 
+# The Wine that ran: the 32-bit loader's where the run could use it, else
+# the 64-bit one's (Debian's `wine` wrapper would name the 32-bit one).
 # shellcheck disable=SC2016 # expanded in the root
 run='cd /work/quillmar
 bash scripts/test.sh 2>&1 | tee /tmp/lane.log
 status=${PIPESTATUS[0]}
+source cmake/wine/loader.sh
+wine="no Wine"
+for arch in i386 x86_64; do
+  if quill_use_wine "$arch" >/dev/null; then
+    wine="$("$WINELOADER" --version) ($(basename "$WINELOADER"))"
+    break
+  fi
+done
 echo
-echo "Debian $1 ($(cat /etc/debian_version)), $(wine --version 2>/dev/null || echo "no Wine"):"
+echo "Debian $1 ($(cat /etc/debian_version)), $wine:"
 sed -n "/tests passed, .* tests failed out of/,\$p" /tmp/lane.log
 exit "$status"'
 # From this shell, not a pipeline: the run then dies with this script.
-quill_run_in_root "dev-$release" --tar /work/quillmar CI=true QUILL_IN_LANE=1 \
+quill_run_in_root "$key" --tar /work/quillmar CI=true QUILL_IN_LANE=1 \
   ${QUILL_NO_32BIT:+"QUILL_NO_32BIT=$QUILL_NO_32BIT"} \
   bash -c "$run" lane "$release" < <(git -C "$repo" archive --format=tar HEAD)

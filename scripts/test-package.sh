@@ -10,7 +10,7 @@
 # cache instead of fetching it again; the recipe, and so the root, follows
 # the package's relations.
 # Inside the Debian lane (it sets QUILL_IN_LANE=1) no root is
-# made: skipped (77).
+# made, and none where the roots folder cannot be made: skipped (77).
 # Usage: test-package.sh RELEASE DEB APPLY_DRIVER_EXE
 set -euo pipefail
 release=$1
@@ -22,6 +22,7 @@ if [[ -n ${QUILL_IN_LANE:-} ]]; then
   exit 77
 fi
 source "$repo/scripts/lib/debian-root.sh"
+quill_roots_ready || exit 77
 start=$SECONDS
 
 # wine32 is i386's, which these roots do not enable: apt passes it over, and
@@ -38,12 +39,13 @@ apt-get update -qq
 apt-get install -y -qq --no-install-recommends xvfb xauth
 apt-get satisfy -y -qq --download-only '$relations'
 RECIPE
-quill_keep_root "package-$release" "$release" "$recipe"
+key=$(quill_root_key "package-$release" "$recipe")
+quill_keep_root "$key" "$release" "$recipe"
 echo "Root ready in $((SECONDS - start)) s."
 
 cp "$deb" "$driver" "$repo/scripts/test-package-in-root.sh" "$input/"
 # From this shell, not a pipeline: the run then dies with this script.
-quill_run_in_root "package-$release" --tar /tmp/package DEBIAN_FRONTEND=noninteractive \
+quill_run_in_root "$key" --tar /tmp/package DEBIAN_FRONTEND=noninteractive \
   bash /tmp/package/test-package-in-root.sh "/tmp/package/$(basename "$deb")" \
   < <(tar -c -C "$input" .)
 echo "Debian $release: the package's checks passed in $((SECONDS - start)) s."

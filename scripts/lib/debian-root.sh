@@ -238,6 +238,27 @@ _quill_prune() {
   return 0
 }
 
+# Deletes what killed makers left in new/: NAME's own (this maker holds its
+# lock), and any other whose maker's lock is free.
+_quill_sweep_new() {
+  local dir=$1 name=$2 new other fd
+  for new in "$dir"/new/*; do
+    [[ -e $new ]] || continue
+    other=${new##*/}
+    other=${other%%.*}
+    if [[ $other == "$name" ]]; then
+      _quill_delete "$new" || return 1
+      continue
+    fi
+    exec {fd}>>"$dir/$other.make" || continue
+    if flock -n -x "$fd"; then
+      _quill_delete "$new"
+    fi
+    exec {fd}>&-
+  done
+  return 0
+}
+
 # Makes sure root NAME is sound and less than a week old (see
 # quill_keep_root); RECIPE empty for base-RELEASE.
 _quill_ensure() {
@@ -256,10 +277,7 @@ _quill_ensure() {
   if [[ -n $recipe ]]; then
     _quill_ensure "$dir" "base-$suite" "$suite" "" || return 1
   fi
-  # What a killed maker of NAME left.
-  for new in "$dir/new/$name".*; do
-    [[ ! -e $new ]] || _quill_delete "$new" || return 1
-  done
+  _quill_sweep_new "$dir" "$name" || return 1
   new=$(mktemp -d "$dir/new/$name.XXXXXX") || return 1
   if [[ -e $root ]]; then
     echo "Making $name again beside the old one (broken or a week old)." >&2

@@ -6,6 +6,9 @@
 #       Prints a bash script that lays out FILE... (paths in the repository,
 #       as committed at HEAD, or as in the tree where REPO has no .git) in
 #       /var/lib/quillmar/tree and runs COMMAND there.
+#
+#   quill_lane_recipe REPO
+#       Prints the Debian lane's recipe.
 quill_recipe_with_files() {
   local repo=$1 command=$2 file
   shift 2
@@ -21,4 +24,10 @@ quill_recipe_with_files() {
     echo QUILL_FILE
   done
   echo "$command"
+}
+
+# The Debian lane's recipe: the committed scripts/setup.sh, which installs
+# the build dependencies from debian/control and the test tools.
+quill_lane_recipe() {
+  quill_recipe_with_files "$1" 'bash scripts/setup.sh' scripts/setup.sh debian/control
 }
