@@ -30,10 +30,9 @@ explain() {
   cmp -l "$a" "$b" 2>&1 | head -8 | sed 's/^/    /' || true
 }
 
-files=$(cd "$a" && find . -maxdepth 3 \( -name '*.deb' -o -name '*.zip' -o -path './programs/*.exe' \) | sort)
-[[ $(wc -l <<<"$files") -eq 5 ]] || { echo "expected a .deb, two zips and two programs in $a, found: $files"; exit 1; }
+files=$(cd "$a" && compgen -G '*.deb'; compgen -G '*.zip'; compgen -G 'programs/*/*.exe') || true
+[[ $(wc -w <<<"$files") -eq 5 ]] || { echo "expected a .deb, two zips and two programs in $a, found: $files"; exit 1; }
 for file in $files; do
-  file=${file#./}
   if [[ ! -f $b/$file ]]; then
     echo "MISSING $file in $b"
     status=1
