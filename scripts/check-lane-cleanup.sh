@@ -11,7 +11,8 @@
 # After each kill: no process is left in the root or the making, no mount
 # is left on the machine below the roots folder, no lock is held, and the
 # next run or making deletes the folder the killed one left. The check's own
-# roots are deleted at the end.
+# roots are deleted at the end. First, a roots folder that cannot be made
+# must be refused in one line, with nothing written.
 #
 # Prints one line; exits non-zero when something was left. The lane's root
 # must be kept already (scripts/test-in-debian.sh makes it).
@@ -104,6 +105,17 @@ kill_and_check() {
 }
 
 mounts_before=$(mounts_below_roots)
+
+# A roots folder that cannot be made, or is not absolute: one line, a
+# failing status, and nothing written anywhere (the machine's root, here).
+top_before=$(ls -A /)
+for bad in "/proc/$token-roots" "relative/$token-roots"; do
+  answer=$(cd "$work" && QUILL_ROOTS=$bad bash -c 'source "$1"; quill_keep_root "$2" "$3" "$4"' check \
+    "$repo/scripts/lib/debian-root.sh" "$lane" "$release" "$work/lane-recipe" 2>&1) &&
+    fail "QUILL_ROOTS=$bad was taken"
+  [[ $(wc -l <<<"$answer") == 1 ]] || fail "QUILL_ROOTS=$bad gave more than one line: $answer"
+  [[ ! -e $work/relative && $(ls -A /) == "$top_before" ]] || fail "QUILL_ROOTS=$bad wrote something: $answer"
+done
 
 # A run, killed as a group, then as the script alone.
 inside=0
