@@ -2,9 +2,10 @@
 # README and the licence, in a folder named after the version and the kind of
 # Windows; that the program's version resource names that version too; and
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
-# which it loads when the dialog first opens; and that its icon has every size.
+# which it loads when the dialog first opens; that its icon has every size;
+# and that its time stamp is SOURCE_DATE_EPOCH.
 # Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
-#         -DPROGRAM=... -DZIP_FILE=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
+#         -DPROGRAM=... -DZIP_FILE=... -DEPOCH=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
 execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 if(NOT status EQUAL 0 OR NOT imports)
@@ -16,6 +17,16 @@ foreach(import IN LISTS imports)
     message(FATAL_ERROR "the program imports a DLL that Windows does not ship, or at start-up one it needs later: ${import}")
   endif()
 endforeach()
+# The PE header's time stamp is the sources' date, not the build's.
+file(READ "${PROGRAM}" pe_offset OFFSET 60 LIMIT 4 HEX)
+string(REGEX REPLACE "(..)(..)(..)(..)" "0x\\4\\3\\2\\1" pe_offset "${pe_offset}")
+math(EXPR stamp_offset "${pe_offset} + 8")
+file(READ "${PROGRAM}" stamp OFFSET ${stamp_offset} LIMIT 4 HEX)
+string(REGEX REPLACE "(..)(..)(..)(..)" "0x\\4\\3\\2\\1" stamp "${stamp}")
+math(EXPR stamp "${stamp}")
+if(NOT stamp EQUAL EPOCH)
+  message(FATAL_ERROR "the program's time stamp is ${stamp}, not SOURCE_DATE_EPOCH ${EPOCH}")
+endif()
 file(STRINGS "${PROGRAM}" versions ENCODING UTF-16LE REGEX "^[0-9]+\\.[0-9]+\\.[0-9]+$")
 if(NOT versions STREQUAL "${VERSION};${VERSION}")
   message(FATAL_ERROR "the version resource gives '${versions}', not ${VERSION} twice")

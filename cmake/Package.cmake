@@ -25,6 +25,7 @@ if(TARGET quillmar-appearance)
              COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
                      -DSYSTEM_NAME=${QUILL_TREE} -DOBJDUMP=${CMAKE_OBJDUMP}
                      -DPROGRAM=$<TARGET_FILE:quillmar-appearance> -DZIP_FILE=${QUILL_RELEASE_ZIP}
+                     -DEPOCH=${QUILL_SOURCE_DATE_EPOCH}
                      -DWRESTOOL=${QUILL_WRESTOOL} -DICOTOOL=${QUILL_ICOTOOL}
                      -P ${PROJECT_SOURCE_DIR}/cmake/CheckPackage.cmake)
   endif()

@@ -19,6 +19,4 @@ if(WIN32)
   # MinGW-w64's linker and strip write SOURCE_DATE_EPOCH as the PE header's
   # time stamp when it is set, and the time of the build when not.
   set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${QUILL_SOURCE_DATE_EPOCH})
-  # No path of the build machine in what the compiler writes.
-  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
 endif()
