@@ -12,7 +12,11 @@
 # is left on the machine below the roots folder, no lock is held, and the
 # next run or making deletes the folder the killed one left. The check's own
 # roots are deleted at the end. First, a roots folder that cannot be made
-# must be refused in one line, with nothing written.
+# must be refused in one line, with nothing written, and the run's inner
+# function must refuse to run but as its namespace's first process; last,
+# a new root must
+# delete the same name's roots of other recipes unused for a day, and only
+# those.
 #
 # Prints one line; exits non-zero when something was left. The lane's root
 # must be kept already (scripts/test-in-debian.sh makes it).
@@ -117,6 +121,15 @@ for bad in "/proc/$token-roots" "relative/$token-roots"; do
   [[ ! -e $work/relative && $(ls -A /) == "$top_before" ]] || fail "QUILL_ROOTS=$bad wrote something: $answer"
 done
 
+# The inner function, run as the second process of PID and mount namespaces
+# (where, were it to run, it could reach no process and no mount of the
+# machine, and only this check's own folder), refuses.
+# shellcheck disable=SC2016 # expanded by the inner shells
+answer=$(unshare --pid --mount --propagation private --fork \
+  bash -c 'bash -c "source \"\$1\"; _quill_inside \"\$2/root\" \"\$2/scratch\" \"\" 0 true" inner "$@"; exit $?' \
+  outer "$repo/scripts/lib/debian-root.sh" "$work" 2>&1) && fail "the run's inner function ran as a second process"
+[[ $answer == *"runs only as the first process"* ]] || fail "the run's inner function did not say why it refused: $answer"
+
 # A run, killed as a group, then as the script alone.
 inside=0
 for how in group script; do
@@ -150,10 +163,24 @@ making=$(processes_in "$new" | wc -l)
 kill_and_check "a making killed by its script" "$started" script "$new" "$blocked"
 flock -n -x "$dir/$blocked.make" true || fail "the killed making's lock is still held"
 [[ -d $new ]] || fail "the killed making's folder went before the next making"
-echo true >"$work/quick-recipe"
+echo "true # $token" >"$work/quick-recipe"
 quick=$(quill_root_key "killcheck-$release" "$work/quick-recipe")
 made+=("$quick")
 quill_keep_root "$quick" "$release" "$work/quick-recipe" 2>/dev/null
 [[ ! -e $new ]] || fail "the next making left the killed making's folder $new"
 
-echo "Kill check: PASS: SIGKILL of a run in $lane (its group, then its script alone; $inside processes inside, one out of its session) and of the script making a root (a mount and $making processes in it) left no mount, no process and no lock; the next run or making deleted what each left."
+# Roots of the same name's other recipes: one unused for two days is deleted
+# when a new one is made, one used a minute ago is kept.
+touch -d '2 days ago' "$dir/$quick.lock"
+echo "true # $token, another recipe" >"$work/other-recipe"
+other=$(quill_root_key "killcheck-$release" "$work/other-recipe")
+made+=("$other")
+quill_keep_root "$other" "$release" "$work/other-recipe" 2>/dev/null
+[[ ! -e $dir/$quick ]] || fail "a root of another recipe unused for two days was kept: $quick"
+echo "true # $token, a third recipe" >"$work/third-recipe"
+third=$(quill_root_key "killcheck-$release" "$work/third-recipe")
+made+=("$third")
+quill_keep_root "$third" "$release" "$work/third-recipe" 2>/dev/null
+[[ -e $dir/$other ]] || fail "a root of another recipe used a minute ago was deleted: $other"
+
+echo "Kill check: PASS: SIGKILL of a run in $lane (its group, then its script alone; $inside processes inside, one out of its session) and of the script making a root (a mount and $making processes in it) left no mount, no process and no lock; the next run or making deleted what each left. A roots folder that cannot be made was refused in one line; a root of another recipe was deleted when unused for two days, kept when used."

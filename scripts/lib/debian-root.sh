@@ -209,6 +209,19 @@ _quill_delete() {
   rm -rf --one-file-system -- "$1"
 }
 
+# Deletes PATH when LOCK can be taken whole now: no process that holds it
+# (a maker, a run) is alive. Returns 1 only when LOCK could be taken and the
+# deletion failed.
+_quill_delete_if_unlocked() {
+  local lock=$1 path=$2 fd status=0
+  exec {fd}>>"$lock" || return 0
+  if flock -n -x "$fd"; then
+    _quill_delete "$path" || status=1
+  fi
+  exec {fd}>&-
+  return $status
+}
+
 # Swaps NEW in as root NAME once no run uses the old one, then deletes the old.
 _quill_swap_in() {
   local dir=$1 name=$2 new=$3 old=""
@@ -224,16 +237,15 @@ _quill_swap_in() {
 # Deletes the roots of NAME's other recipes that no run has used for a day
 # and none uses now.
 _quill_prune() {
-  local dir=$1 key=$2 other fd
+  local dir=$1 key=$2 other
   for other in "$dir/${key%-*}"-[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f]; do
     [[ -d $other && $other != "$dir/$key" ]] || continue
     [[ -z $(find "$other.lock" -mmin -"$_quill_day" 2>/dev/null) ]] || continue
-    exec {fd}>>"$other.lock" || continue
-    if flock -n -x "$fd"; then
-      echo "Deleting $other, a root of another recipe unused for a day." >&2
-      _quill_delete "$other" && rm -f -- "$other.make" "$other.log"
+    _quill_delete_if_unlocked "$other.lock" "$other" || continue
+    if [[ ! -e $other ]]; then
+      rm -f -- "$other.make" "$other.log"
+      echo "Deleted $other, a root of another recipe unused for a day." >&2
     fi
-    exec {fd}>&-
   done
   return 0
 }
@@ -241,7 +253,7 @@ _quill_prune() {
 # Deletes what killed makers left in new/: NAME's own (this maker holds its
 # lock), and any other whose maker's lock is free.
 _quill_sweep_new() {
-  local dir=$1 name=$2 new other fd
+  local dir=$1 name=$2 new other
   for new in "$dir"/new/*; do
     [[ -e $new ]] || continue
     other=${new##*/}
@@ -250,11 +262,7 @@ _quill_sweep_new() {
       _quill_delete "$new" || return 1
       continue
     fi
-    exec {fd}>>"$dir/$other.make" || continue
-    if flock -n -x "$fd"; then
-      _quill_delete "$new"
-    fi
-    exec {fd}>&-
+    _quill_delete_if_unlocked "$dir/$other.make" "$new"
   done
   return 0
 }
@@ -317,15 +325,11 @@ quill_keep_root() (
 # Deletes the scratch folders of runs that have ended (killed runs leave
 # theirs): a live run holds the lock in its folder.
 _quill_sweep_scratch() {
-  local dir=$1 scratch fd
+  local dir=$1 scratch
   for scratch in "$dir"/scratch/*/; do
     scratch=${scratch%/}
     [[ -d $scratch ]] || continue
-    exec {fd}>>"$scratch/lock" || continue
-    if flock -n -x "$fd"; then
-      _quill_delete "$scratch"
-    fi
-    exec {fd}>&-
+    _quill_delete_if_unlocked "$scratch/lock" "$scratch"
   done
   return 0
 }
