@@ -18,7 +18,10 @@ version=$(basename "$dsc" .dsc)
 version=${version#*_}
 tree=$out/build/quillmar-appearance-$version
 mkdir "$out/build"
-dpkg-source -x "$dsc" "$tree" >/dev/null 2>&1
+if ! dpkg-source -x "$dsc" "$tree" >"$out/build/source.log" 2>&1; then
+  cat "$out/build/source.log" >&2
+  exit 1
+fi
 if ! (cd "$tree" && dpkg-buildpackage -b -us -uc --jobs-try=auto) >"$out/build/build.log" 2>&1; then
   tail -40 "$out/build/build.log" >&2
   echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2
