@@ -25,11 +25,7 @@ runuser -u nobody -- env HOME=/nonexistent DEB_BUILD_OPTIONS="parallel=$(nproc)"
   dpkg-source -x "$1" "$2/tree" >&2
   cd "$2/tree"
   dpkg-buildpackage -b -us -uc >&2' build "$dsc" "$work"
-version=$(basename "$dsc" .dsc)
-version=${version#*_}
-cp "$work"/quillmar-appearance_"$version"_amd64.deb "$work"/tree/obj-win*/quillmar-appearance-*.zip /build/out/
-for kind in win32 win64; do
-  mkdir -p "/build/out/programs/$kind"
-  cp "$work/tree/obj-$kind/bin/quillmar-appearance.exe" "/build/out/programs/$kind/"
-done
+# shellcheck source=scripts/lib/build-results.sh
+source "$here/build-results.sh"
+quill_collect_build "$work/tree" /build/out
 tar -c -C /build/out .

@@ -163,24 +163,24 @@ making=$(processes_in "$new" | wc -l)
 kill_and_check "a making killed by its script" "$started" script "$new" "$blocked"
 flock -n -x "$dir/$blocked.make" true || fail "the killed making's lock is still held"
 [[ -d $new ]] || fail "the killed making's folder went before the next making"
-echo "true # $token" >"$work/quick-recipe"
-quick=$(quill_root_key "killcheck-$release" "$work/quick-recipe")
-made+=("$quick")
-quill_keep_root "$quick" "$release" "$work/quick-recipe" 2>/dev/null
+# Makes a root of the recipe `true # TEXT`; its key is left in made_key.
+make_quick_root() {
+  echo "true # $token, $1" >"$work/recipe-$1"
+  made_key=$(quill_root_key "killcheck-$release" "$work/recipe-$1")
+  made+=("$made_key")
+  quill_keep_root "$made_key" "$release" "$work/recipe-$1" 2>/dev/null
+}
+make_quick_root first
+quick=$made_key
 [[ ! -e $new ]] || fail "the next making left the killed making's folder $new"
 
 # Roots of the same name's other recipes: one unused for two days is deleted
 # when a new one is made, one used a minute ago is kept.
 touch -d '2 days ago' "$dir/$quick.lock"
-echo "true # $token, another recipe" >"$work/other-recipe"
-other=$(quill_root_key "killcheck-$release" "$work/other-recipe")
-made+=("$other")
-quill_keep_root "$other" "$release" "$work/other-recipe" 2>/dev/null
+make_quick_root second
+other=$made_key
 [[ ! -e $dir/$quick ]] || fail "a root of another recipe unused for two days was kept: $quick"
-echo "true # $token, a third recipe" >"$work/third-recipe"
-third=$(quill_root_key "killcheck-$release" "$work/third-recipe")
-made+=("$third")
-quill_keep_root "$third" "$release" "$work/third-recipe" 2>/dev/null
+make_quick_root third
 [[ -e $dir/$other ]] || fail "a root of another recipe used a minute ago was deleted: $other"
 
 echo "Kill check: PASS: SIGKILL of a run in $lane (its group, then its script alone; $inside processes inside, one out of its session) and of the script making a root (a mount and $making processes in it) left no mount, no process and no lock; the next run or making deleted what each left. A roots folder that cannot be made was refused in one line; a root of another recipe was deleted when unused for two days, kept when used."

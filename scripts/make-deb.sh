@@ -11,6 +11,7 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
 source "$repo/scripts/lib/output-dir.sh"
+source "$repo/scripts/lib/build-results.sh"
 out=$(realpath -m "${1:-$repo/build/deb}")
 quill_fresh_output_dir "$out"
 dsc=$(bash "$repo/scripts/make-source.sh" "$out/source")
@@ -27,9 +28,5 @@ if ! (cd "$tree" && dpkg-buildpackage -b -us -uc --jobs-try=auto) >"$out/build/b
   echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2
   exit 1
 fi
-cp "$out"/build/quillmar-appearance_"${version}"_amd64.deb "$tree"/obj-win*/quillmar-appearance-*.zip "$out/"
-for kind in win32 win64; do
-  mkdir -p "$out/programs/$kind"
-  cp "$tree/obj-$kind/bin/quillmar-appearance.exe" "$out/programs/$kind/"
-done
+quill_collect_build "$tree" "$out"
 echo "$out/quillmar-appearance_${version}_amd64.deb"

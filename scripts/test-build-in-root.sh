@@ -18,11 +18,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd -P)
 source "$repo/scripts/lib/debian-root.sh"
 source "$repo/scripts/lib/recipe.sh"
 source "$repo/scripts/lib/output-dir.sh"
-if [[ -n ${QUILL_IN_LANE:-} ]]; then
-  echo "Skipped: inside the Debian lane, where no root of another release can be made."
-  exit 77
-fi
-quill_roots_ready || exit 77
+quill_roots_usable || exit 77
 out=$(realpath -m "$3")
 quill_fresh_output_dir "$out"
 start=$SECONDS
@@ -40,7 +36,8 @@ echo "Root $key ready in $((SECONDS - start)) s."
 
 input=$out/input
 mkdir "$input"
-cp "$dsc" "${dsc%.dsc}.tar.xz" "$repo/scripts/build-in-root-inside.sh" "$repo/scripts/lib/build-variant.sh" "$input/"
+cp "$dsc" "${dsc%.dsc}.tar.xz" "$repo/scripts/build-in-root-inside.sh" "$repo/scripts/lib/build-variant.sh" \
+  "$repo/scripts/lib/build-results.sh" "$input/"
 # Builds VARIANT in the root into OUT_DIR/NAME; from this shell, not a
 # pipeline, so that the run dies with this script.
 build() {

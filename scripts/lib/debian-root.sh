@@ -11,6 +11,11 @@
 #       Returns 0 when the folder can be made and written; else prints one
 #       line saying why and returns 1, having written nothing anywhere.
 #
+#   quill_roots_usable
+#       As quill_roots_ready, and 1 with a line inside the Debian lane
+#       (QUILL_IN_LANE set), where no root of another release is made: the
+#       tests that need roots skip on it.
+#
 #   quill_root_key NAME RECIPE
 #       Prints the key of the root that RECIPE (a file) sets up:
 #       NAME-<the first 12 hex digits of its SHA-256>. A changed recipe is a
@@ -91,6 +96,14 @@ _quill_dir() {
 }
 
 quill_roots_ready() { _quill_dir >/dev/null; }
+
+quill_roots_usable() {
+  if [[ -n ${QUILL_IN_LANE:-} ]]; then
+    echo "Skipped: inside the Debian lane, where no root of another release can be made." >&2
+    return 1
+  fi
+  quill_roots_ready
+}
 
 quill_root_key() {
   local hash
