@@ -77,7 +77,7 @@ int main() {
     quill::Label& startSwatch = toolkit.LabelNamed("ActiveTitleBar");
     auto drawPreview = [&](quill::Color start) {
         quill::PaintGradient(activePic, quill::SplitColor(start), {166, 202, 240});
-        quill::DrawCaptionText(activePic, quill::kActiveCaption);
+        quill::DrawCaptionText(activePic, toolkit.Text(quill::TextId::ActivePreviewCaption));
     };
 
     // The box renders its drawing when it is shown: drawn, then painted.

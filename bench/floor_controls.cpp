@@ -30,7 +30,7 @@ static LRESULT CALLBACK pic(HWND h, UINT m, WPARAM w, LPARAM l) {
       FillRect(dc, &s, b); DeleteObject(b);
     }
     SetBkMode(dc, TRANSPARENT); SetTextColor(dc, RGB(255, 255, 255));
-    DrawTextA(dc, " Active titlebar", -1, &r, 0);
+    DrawTextW(dc, L" Active titlebar", -1, &r, 0);
     EndPaint(h, &ps); return 0;
   }
   return DefWindowProcW(h, m, w, l);

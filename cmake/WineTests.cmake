@@ -32,7 +32,8 @@ function(quill_add_wine_test name)
   set_tests_properties(${QUILL_TREE}.${name} PROPERTIES
     FIXTURES_REQUIRED wine_${QUILL_TREE}
     RESOURCE_LOCK wine_registry_${QUILL_TREE}
-    ENVIRONMENT "QUILL_WINE_STATE=${QUILL_WINE_STATE}"
+    # The program speaks the locale's language: English unless a test says.
+    ENVIRONMENT_MODIFICATION "QUILL_WINE_STATE=set:${QUILL_WINE_STATE};LC_ALL=set:C"
     SKIP_RETURN_CODE ${_wine_skip}
     TIMEOUT 600)
 endfunction()

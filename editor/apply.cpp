@@ -5,20 +5,13 @@
 
 namespace quill {
 
-namespace {
-
-constexpr std::u16string_view kApplied = u"Yes!";
-constexpr std::u16string_view kApplyFailed = u"Failed!";
-
-}  // namespace
-
 void Form1::btnApply_Click() {
     // A face name that cannot be written would otherwise stop the pass half
     // way: refuse it before anything is written. (Start-up keeps only records
     // long enough to patch.)
     if (CheckFaceName(fontCmb.Text()) != PatchResult::Ok ||
         CheckFaceName(menuCmb.Text()) != PatchResult::Ok) {
-        toolkit_.Form().SetCaption(kApplyFailed);
+        toolkit_.Form().SetCaption(toolkit_.Text(TextId::ApplyFailed));
         return;
     }
     bool captionPatched = false;
@@ -49,11 +42,11 @@ void Form1::btnApply_Click() {
                 break;
         }
         if (!written) {
-            toolkit_.Form().SetCaption(kApplyFailed);
+            toolkit_.Form().SetCaption(toolkit_.Text(TextId::ApplyFailed));
             return;
         }
     }
-    toolkit_.Form().SetCaption(kApplied);
+    toolkit_.Form().SetCaption(toolkit_.Text(TextId::Applied));
 }
 
 void Form1::PatchCaptionFont() {

@@ -85,7 +85,7 @@ Variant Form1::GetRegistryValue(std::u16string_view sKeyName, std::u16string_vie
                                 const Variant& DefaultValue) {
     ReadResult read = registry_.GetRegistryValue(sKeyName, ValueName, DefaultValue);
     if (!read.keyOpened) {
-        toolkit_.Messages().ShowMessage(kOpenKeyErrorText);
+        toolkit_.Messages().ShowMessage(toolkit_.Text(TextId::OpenKeyError));
     }
     return std::move(read.value);
 }
@@ -126,10 +126,11 @@ void Form1::DrawTitlebarPreview(Color startColor, Color endColor, PictureBox& ta
     });
     Attempt([&] { PaintGradient(target, start, end); });
 
-    std::string_view caption = kInactiveCaption;
+    std::u16string caption;
     Attempt([&] {
+        caption = toolkit_.Text(&target == &ActivePic ? TextId::ActivePreviewCaption
+                                                      : TextId::InactivePreviewCaption);
         if (&target == &ActivePic) {
-            caption = kActiveCaption;
             ActivePic.SetForeColor(ShownColor(ActiveTitle.BackColor()));
         } else {
             InactivePic.SetForeColor(ShownColor(InactiveTitle.BackColor()));

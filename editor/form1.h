@@ -19,8 +19,6 @@
 
 namespace quill {
 
-inline constexpr std::u16string_view kOpenKeyErrorText = u"ERROR in Open RegKey";
-
 class Form1 final : public EventSink {
   public:
     Form1(Toolkit& toolkit, RegistryStore& store, const AnsiCodec& codec);

@@ -7,8 +7,6 @@ namespace quill {
 
 namespace {
 
-constexpr std::u16string_view kTwoMenuItems = u"Menu\r\nMenu";
-
 // A stored type that the store operations do not handle counts as no value:
 // what the store holds must not keep the window from opening.
 Variant ReadOrEmpty(Form1& form, std::u16string_view key, std::u16string_view valueName) {
@@ -56,7 +54,9 @@ void Form1::Form_Load() {
 
     SetMenuFace(menu_.ItemFirst(), menuFace);
     menuCmb.SetText(menuFace);
-    Label7.SetCaption(kTwoMenuItems);
+    // The opened menu: two items.
+    const std::u16string item = toolkit_.Text(TextId::MenuItem);
+    Label7.SetCaption(item + u"\r\n" + item);
 
     ReadSwatch(MenuBarColor, u"MenuBar");
     CopyBarColor(MenuBarColor, menu_);

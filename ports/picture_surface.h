@@ -7,7 +7,7 @@
 
 namespace quill {
 
-// The text rectangle of DrawTextA, in pixels (the RECT layout).
+// The text rectangle of DrawTextW, in pixels (the RECT layout).
 struct TextRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const TextRect&) const = default;
@@ -30,8 +30,8 @@ class PictureSurface {
     virtual Color ForeColor() const = 0;
     virtual void SetForeColor(Color c) = 0;  // also the text colour
     virtual void SetBkModeTransparent() = 0;
-    // ANSI text, terminated; rectangle in pixels; DrawTextA's format flags.
-    virtual void DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) = 0;
+    // Rectangle in pixels; DrawTextW's format flags.
+    virtual void DrawTextW(std::u16string_view text, TextRect& rect, std::uint32_t format) = 0;
 };
 
 }  // namespace quill

@@ -8,6 +8,7 @@
 #include "ports/desktop.h"
 #include "ports/message_box.h"
 #include "ports/picture_surface.h"
+#include "ports/texts.h"
 
 namespace quill {
 
@@ -115,6 +116,8 @@ class Toolkit {
     virtual ColorChooser& CommonDialog() = 0;
     virtual Desktop& Screen() = 0;
     virtual MessageBoxPort& Messages() = 0;
+    // A text for people to read or hear, in the user's language.
+    virtual std::u16string Text(TextId id) const = 0;
     // Where the controls' events go; null to stop them.
     virtual void SetEventSink(EventSink* sink) = 0;
 };

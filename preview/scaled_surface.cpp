@@ -46,7 +46,7 @@ void ScaledSurface::Line(float x1, float y1, float x2, float y2, Color color) {
     FillPixels(rect, color);
 }
 
-void ScaledSurface::DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) {
+void ScaledSurface::DrawTextW(std::u16string_view text, TextRect& rect, std::uint32_t format) {
     RenderText(text, rect, format, foreColor_, transparent_);
 }
 

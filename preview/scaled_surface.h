@@ -34,7 +34,7 @@ struct PixelRect {
 // X from row Y1 to Y2 fills [X - w/2, X - w/2 + w) x [Y1 - w/2, Y2 - w/2 + w),
 // clipped to the surface.
 //
-// Text. DrawTextA hands the text to RenderText with the fore colour and
+// Text. DrawTextW hands the text to RenderText with the fore colour and
 // whether the background mode is transparent; the rectangle is in pixels.
 class ScaledSurface : public virtual PictureSurface {
   public:
@@ -49,7 +49,7 @@ class ScaledSurface : public virtual PictureSurface {
     Color ForeColor() const override { return foreColor_; }
     void SetForeColor(Color c) override { foreColor_ = c; }
     void SetBkModeTransparent() override { transparent_ = true; }
-    void DrawTextA(std::string_view text, TextRect& rect, std::uint32_t format) override;
+    void DrawTextW(std::u16string_view text, TextRect& rect, std::uint32_t format) override;
 
     int InnerWidth() const { return innerWidth_; }
     int InnerHeight() const { return innerHeight_; }
@@ -58,7 +58,7 @@ class ScaledSurface : public virtual PictureSurface {
     // Fills the rectangle, already clipped to the surface.
     virtual void FillPixels(const PixelRect& rect, Color color) = 0;
     // Draws the text in the surface's font and the given colour.
-    virtual void RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
+    virtual void RenderText(std::u16string_view text, TextRect& rect, std::uint32_t format,
                             Color color, bool transparent) = 0;
 
   private:

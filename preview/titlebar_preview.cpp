@@ -41,13 +41,13 @@ void PaintGradient(PictureSurface& target, const ColorComponents& start,
     }
 }
 
-void DrawCaptionText(PictureSurface& target, std::string_view caption) {
+void DrawCaptionText(PictureSurface& target, std::u16string_view caption) {
     target.SetScaleModePixels();
     TextRect rect;
     rect.right = Rounded(target.ScaleWidth());
     rect.bottom = Rounded(target.ScaleHeight());
     target.SetBkModeTransparent();
-    target.DrawTextA(caption, rect, 0);
+    target.DrawTextW(caption, rect, 0);
 }
 
 }  // namespace quill

@@ -12,9 +12,6 @@ namespace quill {
 // to the end colour at the right, then the caption over it. Colours are plain
 // (components 0 to 255): a system-colour reference is resolved before.
 
-inline constexpr std::string_view kActiveCaption = " Active titlebar";
-inline constexpr std::string_view kInactiveCaption = " Inactive titlebar";
-
 // One component of gradient step `step`: (to - from) divided by scaleWidth,
 // times step, plus from, in single precision and in that order, rounded to
 // nearest with halves to even.
@@ -28,6 +25,6 @@ void PaintGradient(PictureSurface& target, const ColorComponents& start,
 
 // Pixel scale, then the caption in the fore colour with a transparent
 // background, format 0, in the rectangle of the whole inner area.
-void DrawCaptionText(PictureSurface& target, std::string_view caption);
+void DrawCaptionText(PictureSurface& target, std::u16string_view caption);
 
 }  // namespace quill

@@ -13,7 +13,7 @@ packages=(
   wine wine64 wine32:i386 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev clang-tidy cppcheck
-  debootstrap
+  debootstrap locales
   lintian desktop-file-utils appstream
 )
 

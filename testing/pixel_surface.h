@@ -28,7 +28,7 @@ class PixelSurface final : public ScaledSurface {
             }
         }
     }
-    void RenderText(std::string_view, TextRect&, std::uint32_t, Color, bool) override {}
+    void RenderText(std::u16string_view, TextRect&, std::uint32_t, Color, bool) override {}
 
   private:
     std::vector<Color> pixels_;

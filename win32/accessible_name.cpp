@@ -118,7 +118,7 @@ class NamedAccessible final : public IAccessible, public IOleWindow {
     LONG references_ = 1;
     UniqueInterface<IAccessible> standard_;
     HWND hwnd_;
-    std::u16string_view name_;
+    std::u16string name_;
     SysAllocStringLenFunction allocate_;
 };
 
@@ -164,8 +164,8 @@ struct AccessibleNames::Runtime {
 AccessibleNames::AccessibleNames() = default;
 AccessibleNames::~AccessibleNames() = default;
 
-void AccessibleNames::Give(HWND control, std::u16string_view name) {
-    Named& named = named_.emplace_front(Named{this, name});
+void AccessibleNames::Give(HWND control, std::u16string name) {
+    Named& named = named_.emplace_front(Named{this, std::move(name)});
     Attach(control, named);
     for (HWND child = ::GetWindow(control, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {

@@ -4,6 +4,7 @@
 
 #include <forward_list>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace quill::win32 {
@@ -22,15 +23,14 @@ class AccessibleNames {
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
     // Names `control` and its child windows (a combo box's edit field, which
-    // takes the focus). The name's text must outlive the window: the design
-    // tables' static text.
-    void Give(HWND control, std::u16string_view name);
+    // takes the focus).
+    void Give(HWND control, std::u16string name);
 
   private:
     struct Runtime;
     struct Named {
         AccessibleNames* owner;
-        std::u16string_view name;
+        std::u16string name;
     };
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR named);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "appearance/color_text.h"
+#include "ports/texts.h"
 
 namespace quill::win32 {
 
@@ -30,7 +31,7 @@ struct FontDesign {
 };
 
 struct FormDesign {
-    std::u16string_view caption;
+    TextId caption;
     int clientWidth;  // twips
     int clientHeight;
     FontDesign font;
@@ -39,7 +40,7 @@ struct FormDesign {
 struct ControlDesign {
     std::string_view name;  // control arrays: "lbl(0)" .. "lbl(4)"
     ControlKind kind;
-    std::u16string_view caption;
+    TextId caption;
     int left, top, width, height;  // a Line runs across from (left, top) to (left + width, top)
     Color back, fore;              // a Line uses fore only
     FontDesign font;
@@ -52,8 +53,7 @@ struct ControlDesign {
 };
 
 // Its caption is also the title of the program's message boxes.
-inline constexpr FormDesign kFormDesign{
-    u"Registry editor for Quillmar", 4335, 5730, {u"Arial Narrow", 9}};
+inline constexpr FormDesign kFormDesign{TextId::FormCaption, 4335, 5730, {u"Arial Narrow", 9}};
 
 namespace design {
 inline constexpr FontDesign kWindowFont{};
@@ -75,40 +75,40 @@ using enum DialogKey;
 // clang-format off
 inline constexpr std::array<ControlDesign, 34> kFormControls{{
     // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack key
-    {"fontCmb",                  design::ComboBox, u"",                                120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
-    {"ckBold",                   design::CheckBox, u"Bold",                            120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
-    {"ckPoint8",                 design::CheckBox, u"8 Point",                        1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
-    {"ckPoint9",                 design::CheckBox, u"9 Point",                        2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
-    {"ckPoint10",                design::CheckBox, u"10 Point",                       3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
-    {"ActiveTitleBar",           design::Swatch,   u"",                                120,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"ActivePic",                design::PictureBox, u"",                              400,  960, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  1},
-    {"GradientActiveTitlebar",   design::Swatch,   u"",                               3960,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"ActiveTitle",              design::Swatch,   u"",                                120, 1290,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(0)",                   design::Label,    u"Active titlebar text color",      435, 1335, 2415, 255, design::kFace, design::kText, design::kArial825},
-    {"InactiveTitlebar",         design::Swatch,   u"",                                120, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"InactivePic",              design::PictureBox, u"",                              400, 1800, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  2},
-    {"GradientInactiveTitlebar", design::Swatch,   u"",                               3960, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"InactiveTitle",            design::Swatch,   u"",                                120, 2130,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(1)",                   design::Label,    u"Inactive titlebar text color",    435, 2175, 2295, 255, design::kFace, design::kText, design::kArial825},
-    {"Line3",                    design::Line,     u"",                                  0, 2485, 4320,   0, design::kGrey, design::kGrey, design::kWindowFont},
-    {"Line4",                    design::Line,     u"",                                  0, 2500, 4320,   0, kWhite,        kWhite,        design::kWindowFont},
-    {"menuCmb",                  design::ComboBox, u"",                                120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
-    {"MenuBarColor",             design::Swatch,   u"",                                120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"MenuBar",                  design::Label,    u"  Menu          Menu",            405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
-    {"MenuHilight",              design::Label,    u"Menu",                           2520, 3120,  735, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
-    {"Label6",                   design::Label,    u"Menu",                           2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
-    {"MenuHighlightColor",       design::Swatch,   u"",                                120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(2)",                   design::Label,    u"Menu highlight color",            435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"Menu",                     design::Label,    u"Menu",                           2520, 3600, 1215, 255, design::kHighlightBack, kWhite, design::kWindowFont, design::Center, true, true, -1, 4},
-    {"MenuColor",                design::Swatch,   u"",                                120, 3765,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(3)",                   design::Label,    u"Menu background color",           435, 3795, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"Label7",                   design::Label,    u"Menu",                           2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
-    {"MenuTextColor",            design::Swatch,   u"",                                120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(4)",                   design::Label,    u"Menu text color",                 435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"btnApply",                 design::CommandButton, u"Apply",                      120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0, -1, design::Enter},
-    {"Command2",                 design::CommandButton, u"Cancel",                    1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4, -1, design::Escape},
-    {"Command1",                 design::CommandButton, u"XP Default",                3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
-    {"Label1",                   design::Label,    u"Click Apply to finish your settings.  These settings are reflected after reboot or sign out/in. ",
+    {"fontCmb",                  design::ComboBox, TextId::None,                        120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
+    {"ckBold",                   design::CheckBox, TextId::Bold,                        120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
+    {"ckPoint8",                 design::CheckBox, TextId::Point8,                      1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
+    {"ckPoint9",                 design::CheckBox, TextId::Point9,                      2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
+    {"ckPoint10",                design::CheckBox, TextId::Point10,                     3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
+    {"ActiveTitleBar",           design::Swatch,   TextId::None,                        120,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActivePic",                design::PictureBox, TextId::None,                        400,  960, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  1},
+    {"GradientActiveTitlebar",   design::Swatch,   TextId::None,                        3960,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActiveTitle",              design::Swatch,   TextId::None,                        120, 1290,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(0)",                   design::Label,    TextId::ActiveTitlebarTextColor,     435, 1335, 2415, 255, design::kFace, design::kText, design::kArial825},
+    {"InactiveTitlebar",         design::Swatch,   TextId::None,                        120, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactivePic",              design::PictureBox, TextId::None,                        400, 1800, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  2},
+    {"GradientInactiveTitlebar", design::Swatch,   TextId::None,                        3960, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactiveTitle",            design::Swatch,   TextId::None,                        120, 2130,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(1)",                   design::Label,    TextId::InactiveTitlebarTextColor,   435, 2175, 2295, 255, design::kFace, design::kText, design::kArial825},
+    {"Line3",                    design::Line,     TextId::None,                        0, 2485, 4320,   0, design::kGrey, design::kGrey, design::kWindowFont},
+    {"Line4",                    design::Line,     TextId::None,                        0, 2500, 4320,   0, kWhite,        kWhite,        design::kWindowFont},
+    {"menuCmb",                  design::ComboBox, TextId::None,                        120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
+    {"MenuBarColor",             design::Swatch,   TextId::None,                        120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"MenuBar",                  design::Label,    TextId::MenuBarItems,                405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
+    {"MenuHilight",              design::Label,    TextId::MenuItem,                    2520, 3120,  735, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
+    {"Label6",                   design::Label,    TextId::MenuItem,                    2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
+    {"MenuHighlightColor",       design::Swatch,   TextId::None,                        120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(2)",                   design::Label,    TextId::MenuHighlightColor,          435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Menu",                     design::Label,    TextId::MenuItem,                    2520, 3600, 1215, 255, design::kHighlightBack, kWhite, design::kWindowFont, design::Center, true, true, -1, 4},
+    {"MenuColor",                design::Swatch,   TextId::None,                        120, 3765,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(3)",                   design::Label,    TextId::MenuBackgroundColor,         435, 3795, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Label7",                   design::Label,    TextId::MenuItem,                    2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
+    {"MenuTextColor",            design::Swatch,   TextId::None,                        120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(4)",                   design::Label,    TextId::MenuTextColor,               435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"btnApply",                 design::CommandButton, TextId::Apply,                       120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0, -1, design::Enter},
+    {"Command2",                 design::CommandButton, TextId::Cancel,                      1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4, -1, design::Escape},
+    {"Command1",                 design::CommandButton, TextId::XpDefault,                   3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
+    {"Label1",                   design::Label,    TextId::ApplyHint,
                                                                                        120, 5160, 4095, 495, design::kFace, design::kRed, design::kArial825},
 }};
 // clang-format on
@@ -119,24 +119,24 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
 // shows. Their captions stay empty.
 struct SpokenName {
     std::string_view control;
-    std::u16string_view name;
+    TextId name;
 };
 // clang-format off
 inline constexpr std::array<SpokenName, 14> kSpokenNames{{
-    {"fontCmb",                  u"Titlebar font"},
-    {"ActiveTitleBar",           u"Active titlebar color"},
-    {"ActivePic",                u"Active titlebar preview"},
-    {"GradientActiveTitlebar",   u"Active titlebar gradient end color"},
-    {"ActiveTitle",              u"Active titlebar text color"},
-    {"InactiveTitlebar",         u"Inactive titlebar color"},
-    {"InactivePic",              u"Inactive titlebar preview"},
-    {"GradientInactiveTitlebar", u"Inactive titlebar gradient end color"},
-    {"InactiveTitle",            u"Inactive titlebar text color"},
-    {"menuCmb",                  u"Menu font"},
-    {"MenuBarColor",             u"Menu bar color"},
-    {"MenuHighlightColor",       u"Menu highlight color"},
-    {"MenuColor",                u"Menu background color"},
-    {"MenuTextColor",            u"Menu text color"},
+    {"fontCmb",                  TextId::TitlebarFont},
+    {"ActiveTitleBar",           TextId::ActiveTitlebarColor},
+    {"ActivePic",                TextId::ActiveTitlebarPreview},
+    {"GradientActiveTitlebar",   TextId::ActiveTitlebarGradientColor},
+    {"ActiveTitle",              TextId::ActiveTitlebarTextColor},
+    {"InactiveTitlebar",         TextId::InactiveTitlebarColor},
+    {"InactivePic",              TextId::InactiveTitlebarPreview},
+    {"GradientInactiveTitlebar", TextId::InactiveTitlebarGradientColor},
+    {"InactiveTitle",            TextId::InactiveTitlebarTextColor},
+    {"menuCmb",                  TextId::MenuFont},
+    {"MenuBarColor",             TextId::MenuBarColor},
+    {"MenuHighlightColor",       TextId::MenuHighlightColor},
+    {"MenuColor",                TextId::MenuBackgroundColor},
+    {"MenuTextColor",            TextId::MenuTextColor},
 }};
 // clang-format on
 

@@ -23,7 +23,7 @@ LabelWindow::LabelWindow(const ControlDesign& design, const CreateContext& conte
       // A line shows only its colour, as a thin filled window.
       back_(design.kind == ControlKind::Line ? design.fore : design.back),
       fore_(design.fore),
-      caption_(design.caption),
+      caption_(LoadText(design.caption)),
       font_(SpecOf(design.font)),
       hfont_(context.fonts.Create(font_, context.dpi)) {
     CreateChild(context, kClassName, 0, caption_, this);

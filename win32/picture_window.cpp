@@ -2,6 +2,7 @@
 
 #include "win32/dpi.h"
 #include "win32/gdi_color.h"
+#include "win32/text.h"
 
 namespace quill::win32 {
 namespace {
@@ -56,13 +57,13 @@ void PictureWindow::FillPixels(const PixelRect& rect, Color color) {
     Invalidate();
 }
 
-void PictureWindow::RenderText(std::string_view text, TextRect& rect, std::uint32_t format,
+void PictureWindow::RenderText(std::u16string_view text, TextRect& rect, std::uint32_t format,
                                Color color, bool transparent) {
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
     if ((format & DT_CALCRECT) != 0) {
         // Measures and draws nothing: answered now, in the font of now.
         const ScopedSelect font(image_.Dc(), hfont_->get());
-        ::DrawTextA(image_.Dc(), text.data(), static_cast<int>(text.size()), &area, format);
+        ::DrawTextW(image_.Dc(), ToWide(text).c_str(), static_cast<int>(text.size()), &area, format);
         rect = {area.left, area.top, area.right, area.bottom};
         return;
     }

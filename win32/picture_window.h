@@ -29,7 +29,7 @@ class PictureWindow final : public ControlWindow, public PictureBox, public Scal
 
   protected:
     void FillPixels(const PixelRect& rect, Color color) override;
-    void RenderText(std::string_view text, TextRect& rect, std::uint32_t format, Color color,
+    void RenderText(std::u16string_view text, TextRect& rect, std::uint32_t format, Color color,
                     bool transparent) override;
 
   private:

@@ -68,9 +68,9 @@ void RetainedImage::Fill(const RECT& area, COLORREF color) {
     }
 }
 
-void RetainedImage::Text(std::string_view text, const RECT& area, UINT format, COLORREF color,
+void RetainedImage::Text(std::u16string_view text, const RECT& area, UINT format, COLORREF color,
                          bool transparent, std::shared_ptr<const UniqueHfont> font) {
-    Record(TextDrawing{std::string(text), area, format, color, transparent, std::move(font)});
+    Record(TextDrawing{std::wstring(text.begin(), text.end()), area, format, color, transparent, std::move(font)});
 }
 
 void RetainedImage::Record(std::variant<FillDrawing, TextDrawing> drawing) {
@@ -106,7 +106,7 @@ void RetainedImage::Paint(const TextDrawing& text) {
     ::SetTextColor(dc, text.color);
     ::SetBkMode(dc, text.transparent ? TRANSPARENT : OPAQUE);
     RECT area = text.area;
-    ::DrawTextA(dc, text.text.data(), static_cast<int>(text.text.size()), &area, text.format);
+    ::DrawTextW(dc, text.text.data(), static_cast<int>(text.text.size()), &area, text.format);
     ::GdiFlush();
 }
 

@@ -28,8 +28,8 @@ class RetainedImage {
 
     // Fills the rectangle, which lies inside the image.
     void Fill(const RECT& area, COLORREF color);
-    // DrawTextA in the font, the colour and the background mode given.
-    void Text(std::string_view text, const RECT& area, UINT format, COLORREF color,
+    // DrawTextW in the font, the colour and the background mode given.
+    void Text(std::u16string_view text, const RECT& area, UINT format, COLORREF color,
               bool transparent, std::shared_ptr<const UniqueHfont> font);
 
     // The memory DC holding the image with everything recorded rendered.
@@ -43,7 +43,7 @@ class RetainedImage {
         std::uint32_t pixel;  // the colour as the image stores it
     };
     struct TextDrawing {
-        std::string text;
+        std::wstring text;
         RECT area;
         UINT format;
         COLORREF color;

@@ -20,7 +20,7 @@ constexpr int kDroppedListTwips = 3000;
 
 CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext& context)
     : FontedControl(design, context) {
-    CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, design.caption);
+    CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
     // The button's procedure is wrapped in place: a subclass found through a
     // window property would cost a request to Wine's server per message.
@@ -117,7 +117,7 @@ LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam
 ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext& context)
     : FontedControl(design, context) {
     CreateChild(context, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                design.caption);
+                LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
     FitHeight(context.dpi);
 }
@@ -219,7 +219,7 @@ CommandButtonWindow::CommandButtonWindow(const ControlDesign& design, const Crea
     CreateChild(context, L"BUTTON",
                 (design.key == DialogKey::Enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP |
                     (design.enabled ? 0 : WS_DISABLED),
-                design.caption);
+                LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "ports/texts.h"
+
 namespace quill::win32 {
 
 // UTF-16 text between the ports (char16_t) and the W API (wchar_t, 16 bits
@@ -20,5 +22,11 @@ inline std::u16string FromWide(std::wstring_view text) {
 
 // A window's text (a caption, a combo box's edit field).
 std::u16string WindowText(HWND hwnd);
+
+// A text of the program's string resources, in the language the platform
+// chooses for the user (its display language; under Wine the locale's),
+// English where the program has none of it. Empty for TextId::None; throws
+// if the program lacks the text.
+std::u16string LoadText(TextId id);
 
 }  // namespace quill::win32

@@ -73,7 +73,7 @@ Toolkit::Toolkit(HINSTANCE instance)
     RECT frame{0, 0, TwipsToPixels(kFormDesign.clientWidth, dpi_),
                TwipsToPixels(kFormDesign.clientHeight, dpi_)};
     ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-    const std::wstring caption = ToWide(kFormDesign.caption);
+    const std::wstring caption = ToWide(LoadText(kFormDesign.caption));
     window_.reset(::CreateWindowExW(kFormExStyle, kFormClassName, caption.c_str(), kFormStyle,
                                     CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                     frame.bottom - frame.top, nullptr, nullptr, instance_, this));
@@ -93,7 +93,7 @@ Toolkit::Toolkit(HINSTANCE instance)
         }
         for (const SpokenName& spoken : kSpokenNames) {
             spokenNames_.Give(::GetDlgItem(window_.get(), ControlIdOf(spoken.control)),
-                              spoken.name);
+                              LoadText(spoken.name));
         }
     } catch (...) {
         // No destructor runs for an object not made: undo in its order.

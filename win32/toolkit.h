@@ -15,6 +15,7 @@
 #include "win32/font_factory.h"
 #include "win32/handles.h"
 #include "win32/message_box.h"
+#include "win32/text.h"
 #include "win32/window_procedure.h"
 
 namespace quill::win32 {
@@ -40,6 +41,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     ColorChooser& CommonDialog() override { return colorDialog_; }
     Desktop& Screen() override { return desktop_; }
     MessageBoxPort& Messages() override { return messages_; }
+    std::u16string Text(TextId id) const override { return LoadText(id); }
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
 
     // Window

@@ -88,7 +88,7 @@ TEST_F(AccessibleNameTest, ControlsWithoutCaptionsHaveNamesOfTheirOwnTheRestThei
                 EXPECT_EQ(name, L"") << design.name;
                 break;
             default:  // labels, check boxes, buttons: the platform names them by their captions
-                EXPECT_EQ(name, ToWide(design.caption)) << design.name;
+                EXPECT_EQ(name, ToWide(LoadText(design.caption))) << design.name;
         }
         // Nothing the editor or another program reads as a caption has changed.
         if (design.kind == ControlKind::Swatch) {

@@ -213,7 +213,7 @@ TEST_F(ToolkitTest, APictureShowsItsLatestDrawing) {
     };
     auto text = [&] {
         TextRect rect{0, 0, width, width};
-        pic.DrawTextA(kActiveCaption, rect, 0);
+        pic.DrawTextW(toolkit_.Text(TextId::ActivePreviewCaption), rect, 0);
     };
     const Color red = Rgb(255, 0, 0), green = Rgb(0, 255, 0), blue = Rgb(0, 0, 255);
     auto shown = [&] { return testing::Capture(Hwnd("ActivePic")).pixels; };

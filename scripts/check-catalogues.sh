@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Checks the translations against the template the build made: po/'s
+# template is that one, and every catalogue of po/LINGUAS passes
+# `msgfmt --check`, translates every text of the template, has nothing fuzzy
+# or left over, and keeps each text's leading and trailing spaces, line
+# breaks, %1 and %2. One line per fault; status 1 if any.
+# Usage: check-catalogues.sh TEMPLATE
+set -euo pipefail
+template=$1
+po=$(cd "$(dirname "$0")/../po" && pwd)
+faults=0
+fault() {
+  echo "$*"
+  faults=$((faults + 1))
+}
+
+diff -u "$po/quillmar-appearance.pot" "$template" >/dev/null ||
+  fault "po/quillmar-appearance.pot is stale: build the update-po target"
+
+# What a translation must keep of its English: the spaces at either end, the
+# line breaks and the placeholders, as one comparable line.
+# shellcheck disable=SC2016 # expanded by msgexec's shell, per message
+shape='s=$(cat); shape() { printf "%s|%s|%s|%s" "${1%%[! ]*}" "${1##*[! ]}" \
+  "$(printf "%s" "$1" | grep -o "%[0-9]" | sort | tr -d "\n")" \
+  "$(printf "%s" "$1" | grep -c "" )"; }
+[ -z "$MSGEXEC_MSGID" ] || [ "$(shape "$MSGEXEC_MSGID")" = "$(shape "$s")" ] ||
+  printf "%s\n" "$MSGEXEC_MSGID"'
+
+languages=0
+while read -r lang; do
+  [[ -z $lang || $lang == \#* ]] && continue
+  languages=$((languages + 1))
+  file=$po/$lang.po
+  if [[ ! -f $file ]]; then
+    fault "$lang: po/$lang.po is missing"
+    continue
+  fi
+  if ! report=$(LC_ALL=C msgfmt --check --statistics -o /dev/null "$file" 2>&1); then
+    fault "$lang: msgfmt --check: $report"
+    continue
+  fi
+  [[ $report =~ ^[0-9]+\ translated\ messages?\.$ ]] || fault "$lang: $report"
+  missing=$(msgcmp "$file" "$template" 2>&1) || fault "$lang: $missing"
+  extra=$(msgattrib --only-obsolete --no-wrap "$file")
+  [[ -z $extra ]] || fault "$lang: obsolete entries left"
+  while IFS= read -r text; do
+    [[ -z $text ]] || fault "$lang: the translation of \"$text\" changes its spaces, lines or %N"
+  done < <(msgattrib --no-obsolete "$file" | msgexec sh -c "$shape")
+done <"$po/LINGUAS"
+
+((faults == 0)) || exit 1
+echo "$languages catalogues complete and checked against a fresh template"
