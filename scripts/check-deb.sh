@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package with Debian's own tools: lintian (no error, no
 # warning) on it and on its source package where given, desktop-file-validate
-# on its menu entry and appstreamcli on its AppStream metadata. Prints each
-# tool's output.
+# on its menu entry and appstreamcli on its AppStream metadata, and that both
+# carry every catalogue's translation. Prints each tool's output.
 # Usage: check-deb.sh DEB [DSC]
 set -euo pipefail
 deb=$(realpath "$1")
@@ -22,5 +22,13 @@ for metainfo in "$files"/usr/share/metainfo/*.xml; do
   echo "== appstreamcli validate $(basename "$metainfo")"
   appstreamcli validate --no-net --explain "$metainfo" || status=1
 done
-((status == 0)) && echo "the package is clean"
+# Both carry the translations of every catalogue.
+languages=$(grep -v '^#' "$(dirname "$0")/../po/LINGUAS")
+for lang in $languages; do
+  grep -q "^Comment\[$lang\]=" "$files"/usr/share/applications/*.desktop ||
+    { echo "the menu entry has no comment in $lang"; status=1; }
+  grep -q "<summary xml:lang=\"$lang\">" "$files"/usr/share/metainfo/*.xml ||
+    { echo "the AppStream metadata has no summary in $lang"; status=1; }
+done
+((status == 0)) && echo "the package is clean, its menu entry and metadata in $(wc -w <<<"$languages") languages"
 exit $status

@@ -4,9 +4,11 @@
 # no 32-bit code): under Xvfb, in a scratch Wine prefix of its own, it
 # presses "XP Default" and Apply, closes, restarts the Wine server (as a new
 # sign-in would) and starts the program again, so that the default scheme
-# shows in the previews and the controls. Run as root on Debian 12
+# shows in the previews and the controls. With a LOCALE (de_DE.UTF-8), the
+# program runs in it and shows that language. Run as root on Debian 12
 # after a build (scripts/run.sh or scripts/test.sh makes the program); it
 # installs what it needs from Debian's packages.
+# Usage: screenshot.sh [PICTURE [LOCALE]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source cmake/wine/loader.sh
@@ -14,6 +16,7 @@ tree=win32 arch=i386
 quill_use_wine i386 >/dev/null || tree=win64 arch=x86_64
 program=$PWD/build/$tree/bin/quillmar-appearance.exe
 picture=$(realpath -m "${1:-docs/window.png}")
+locale=${2:-C}
 [[ -f $program ]] || { echo "no $program: build it first (bash scripts/run.sh)" >&2; exit 1; }
 
 # X's window dump, ImageMagick to make it a PNG, xdotool for the keys.
@@ -38,13 +41,19 @@ trap 'cmake/wine/stop.sh "$scratch"; rm -rf "$scratch"' EXIT
 cmake/wine/start.sh "$scratch" "$arch" >/dev/null
 export QUILL_WINE_STATE=$scratch WINEPREFIX=$scratch/prefix DISPLAY=":$(cat "$scratch/display")"
 quill_use_wine "$arch"
+if [[ $locale != C ]]; then
+  cmake/wine/make-locales.sh "$scratch/locales" "$locale" >/dev/null
+  export LOCPATH=$scratch/locales
+fi
+export LANG=$locale
+unset LC_ALL LC_MESSAGES LANGUAGE
 "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {
   cmake/wine/run.sh "$program" >/dev/null 2>&1 </dev/null &
   for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Registry editor for Quillmar$' 2>/dev/null | head -1)
+    window=$(xdotool search --onlyvisible --classname '^quillmar-appearance.exe$' 2>/dev/null | head -1)
     [[ -n $window ]] && { echo "$window"; return; }
     sleep 0.1
   done
@@ -54,15 +63,17 @@ start() {
 
 # The focus starts on the first preview: two Tabs reach "XP Default", three
 # back reach Apply; Escape presses Cancel.
+# Apply reports in the caption, in the program's language.
 window=$(start)
+caption=$(xdotool getwindowname "$window")
 xdotool windowfocus --sync "$window"
 xdotool key Tab Tab space
 xdotool key shift+Tab shift+Tab shift+Tab space
 for _ in $(seq 100); do
-  [[ $(xdotool getwindowname "$window") == "Yes!" ]] && break
+  [[ $(xdotool getwindowname "$window") != "$caption" ]] && break
   sleep 0.1
 done
-[[ $(xdotool getwindowname "$window") == "Yes!" ]] || { echo "Apply did not report Yes!" >&2; exit 1; }
+[[ $(xdotool getwindowname "$window") != "$caption" ]] || { echo "Apply did not report" >&2; exit 1; }
 xdotool key Escape
 "$WINESERVER" -k
 "$WINESERVER" -w

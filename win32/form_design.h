@@ -76,7 +76,7 @@ using enum DialogKey;
 inline constexpr std::array<ControlDesign, 34> kFormControls{{
     // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack key
     {"fontCmb",                  design::ComboBox, TextId::None,                        120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
-    {"ckBold",                   design::CheckBox, TextId::Bold,                        120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
+    {"ckBold",                   design::CheckBox, TextId::Bold,                        120,  600,  945, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
     {"ckPoint8",                 design::CheckBox, TextId::Point8,                      1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
     {"ckPoint9",                 design::CheckBox, TextId::Point9,                      2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
     {"ckPoint10",                design::CheckBox, TextId::Point10,                     3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
