@@ -231,7 +231,7 @@ int main() {
     row(seenShown);
 
     const long long size = FileSize(WinePath(QUILL_STRIPPED_PROGRAM_PATH));
-    std::printf("stripped program size: %lld bytes (%.0f KB; target < 400 KB)\n", size,
+    std::printf("stripped program size: %lld bytes (%.0f KB; target < 450 KB)\n", size,
                 static_cast<double>(size) / 1024.0);
     std::printf("peak working set: %.1f MB\n", static_cast<double>(peak) / (1024.0 * 1024.0));
     return 0;

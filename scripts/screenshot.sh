@@ -45,13 +45,12 @@ if [[ $locale != C ]]; then
   cmake/wine/make-locales.sh "$scratch/locales" "$locale" >/dev/null
   export LOCPATH=$scratch/locales
 fi
-export LANG=$locale
 unset LC_ALL LC_MESSAGES LANGUAGE
 "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {
-  cmake/wine/run.sh "$program" >/dev/null 2>&1 </dev/null &
+  LANG=$locale cmake/wine/run.sh "$program" >/dev/null 2>&1 </dev/null &
   for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --classname '^quillmar-appearance.exe$' 2>/dev/null | head -1)
     [[ -n $window ]] && { echo "$window"; return; }
