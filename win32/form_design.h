@@ -95,7 +95,7 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
     {"menuCmb",                  design::ComboBox, TextId::None,                        120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
     {"MenuBarColor",             design::Swatch,   TextId::None,                        120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
     {"MenuBar",                  design::Label,    TextId::MenuBarItems,                405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
-    {"MenuHilight",              design::Label,    TextId::MenuItem,                    2520, 3120,  735, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
+    {"MenuHilight",              design::Label,    TextId::MenuItem,                    2520, 3120,  825, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
     {"Label6",                   design::Label,    TextId::MenuItem,                    2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
     {"MenuHighlightColor",       design::Swatch,   TextId::None,                        120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
     {"lbl(2)",                   design::Label,    TextId::MenuHighlightColor,          435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
