@@ -21,7 +21,10 @@ RECT PixelRectOf(const ControlDesign& design, int dpi) {
 
 FontSpec SpecOf(const FontDesign& design) {
     const FontDesign& font = design.face.empty() ? kFormDesign.font : design;
-    return {std::u16string(font.face), font.points, font.bold, font.charset};
+    // A face of the design's own character set keeps it; the others show the
+    // texts, in whatever language they are.
+    return {std::u16string(font.face), font.points, font.bold,
+            font.charset == DEFAULT_CHARSET ? TextCharset() : font.charset};
 }
 
 void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* windowClass,

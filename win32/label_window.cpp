@@ -47,12 +47,12 @@ void LabelWindow::SetCaption(std::u16string_view text) {
 
 void LabelWindow::SetFontName(std::u16string_view face) {
     // The design's character set belongs to the design's face. Another face
-    // is asked for with the default character set: with the design's, the
+    // is asked for with the texts' character set: with the design's, the
     // font mapper would rather pick a font of that character set than the
     // face, one that may lack the caption's glyphs.
     const FontSpec designed = SpecOf(design_.font);
     font_.face = face;
-    font_.charset = font_.face == designed.face ? designed.charset : DEFAULT_CHARSET;
+    font_.charset = font_.face == designed.face ? designed.charset : TextCharset();
     hfont_ = fonts_.Create(font_, dpi_);
     Repaint();
 }

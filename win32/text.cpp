@@ -26,4 +26,42 @@ std::u16string LoadText(TextId id) {
     return {text, text + length};
 }
 
+namespace {
+
+// Whether the string resources hold the language (the loader takes its
+// country's, its neutral or its default form).
+bool Carries(LANGID language) {
+    const LANGID forms[] = {language, MAKELANGID(PRIMARYLANGID(language), SUBLANG_NEUTRAL),
+                            MAKELANGID(PRIMARYLANGID(language), SUBLANG_DEFAULT)};
+    for (const LANGID form : forms) {
+        if (::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(1), form) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+BYTE CharsetOf(LANGID language) {
+    if (PRIMARYLANGID(language) == LANG_ENGLISH || !Carries(language)) {
+        return DEFAULT_CHARSET;
+    }
+    DWORD codePage = 0;
+    CHARSETINFO info{};
+    if (::GetLocaleInfoW(MAKELCID(language, SORT_DEFAULT),
+                         LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t)) == 0 ||
+        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)), &info,
+                                TCI_SRCCODEPAGE)) {
+        return DEFAULT_CHARSET;
+    }
+    return static_cast<BYTE>(info.ciCharset);
+}
+
+}  // namespace
+
+BYTE TextCharset() {
+    static const BYTE charset = CharsetOf(::GetUserDefaultUILanguage());
+    return charset;
+}
+
 }  // namespace quill::win32

@@ -29,4 +29,10 @@ std::u16string WindowText(HWND hwnd);
 // if the program lacks the text.
 std::u16string LoadText(TextId id);
 
+// The character set of the language the texts are in, for fonts that show
+// them: a font asked for with it has their glyphs (the font mapper prefers
+// a face of that set when the one asked for lacks it). DEFAULT_CHARSET for
+// English and for languages the program has no texts in.
+BYTE TextCharset();
+
 }  // namespace quill::win32

@@ -6,6 +6,7 @@
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/control_window.h"
+#include "win32/font_factory.h"
 #include "win32/text.h"
 
 namespace quill::testing {
@@ -41,6 +42,31 @@ Measured Measure(HFONT font, std::u16string_view text, int width) {
         }
     }
     return {area.right, area.bottom, metrics.tmHeight, area.bottom - metrics.tmHeight + ink};
+}
+
+// Empty when `font` has a glyph for every character of the text that is not
+// a space or a line break (else the text would show boxes); otherwise the
+// face that GDI chose and how many it lacks.
+std::string Unglyphed(HFONT font, std::u16string_view text) {
+    const win32::WindowDc screen(nullptr);
+    const win32::ScopedSelect selected(screen.get(), font);
+    std::wstring shown;
+    for (const char16_t c : text) {
+        if (c != u' ' && c != u'\r' && c != u'\n') {
+            shown += static_cast<wchar_t>(c);
+        }
+    }
+    std::vector<WORD> glyphs(shown.size());
+    ::GetGlyphIndicesW(screen.get(), shown.c_str(), static_cast<int>(shown.size()), glyphs.data(),
+                       GGI_MARK_NONEXISTING_GLYPHS);
+    const auto missing = std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF});
+    if (missing == 0) {
+        return {};
+    }
+    wchar_t face[LF_FACESIZE] = {};
+    ::GetTextFaceW(screen.get(), LF_FACESIZE, face);
+    return std::to_string(missing) + " of " + std::to_string(shown.size()) + " glyphs missing in " +
+           std::string(face, face + std::wcslen(face));
 }
 
 int Scaled(int pixels, int dpi) {
@@ -81,6 +107,7 @@ class LayoutTest : public EditorTest, public ::testing::WithParamInterface<int> 
         }
         return room;
     }
+    win32::FontFactory fonts_;
     std::string Where(std::string_view name) {
         return std::string(name) + " at " + std::to_string(Dpi()) + " DPI";
     }
@@ -96,6 +123,7 @@ TEST_P(LayoutTest, EveryControlsTextFitsItWithoutBreakingWhereItMustNot) {
         const Measured measured = Measure(Font(design.name), text, room.cx);
         EXPECT_LE(measured.width, room.cx) << Where(design.name);
         EXPECT_LE(measured.inkHeight, room.cy) << Where(design.name);
+        EXPECT_EQ(Unglyphed(Font(design.name), text), "") << Where(design.name);
         // Lines break where the text does; the hint alone may wrap.
         const auto lines = static_cast<int>(std::count(text.begin(), text.end(), u'\n')) + 1;
         if (design.name != "Label1") {
@@ -122,7 +150,8 @@ TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
     RECT client{};
     ::GetClientRect(toolkit_.Handle(), &client);
     const int buttons = 3 * ::GetSystemMetrics(SM_CXSIZE) + ::GetSystemMetrics(SM_CXSMICON) + 8;
-    EXPECT_LE(Measure(captionFont.get(), LoadText(TextId::FormCaption), 10000).width,
+    const std::u16string caption = LoadText(TextId::FormCaption);
+    EXPECT_LE(Measure(captionFont.get(), caption, 10000).width,
               client.right - Scaled(buttons, Dpi()))
         << Where("the window's caption");
     // The previews' captions, in the previews' font.
@@ -133,6 +162,11 @@ TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
         TextRect rect{0, 0, 0, 0};
         box.DrawTextW(LoadText(id), rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         EXPECT_LE(rect.right, static_cast<int>(box.ScaleWidth())) << Where(pic);
+        // The face the user chose, asked for as the box asks for it.
+        const FontAttributes chosen = box.Font();
+        const win32::UniqueHfont font = fonts_.Create(
+            {chosen.face, chosen.points, chosen.bold, win32::TextCharset()}, Dpi());
+        EXPECT_EQ(Unglyphed(font.get(), LoadText(id)), "") << Where(pic);
     }
 }
 
