@@ -27,7 +27,8 @@ std::u16string ErrorMessageText(std::int32_t number, const std::string& descript
     // One pass: a description holding "%1" stays as it is.
     std::u16string text;
     for (std::size_t i = 0; i < frame.size(); ++i) {
-        if (frame[i] == u'%' && i + 1 < frame.size() && (frame[i + 1] == u'1' || frame[i + 1] == u'2')) {
+        if (frame[i] == u'%' && i + 1 < frame.size() &&
+            (frame[i + 1] == u'1' || frame[i + 1] == u'2')) {
             text += frame[++i] == u'1' ? numberText : said;
         } else {
             text += frame[i];

@@ -6,7 +6,8 @@
 namespace quill::win32 {
 
 void AppMessageBox::ShowMessage(std::u16string_view text) {
-    ::MessageBoxW(owner_, ToWide(text).c_str(), ToWide(LoadText(kFormDesign.caption)).c_str(), MB_OK);
+    ::MessageBoxW(owner_, ToWide(text).c_str(), ToWide(LoadText(kFormDesign.caption)).c_str(),
+                  MB_OK);
 }
 
 }  // namespace quill::win32

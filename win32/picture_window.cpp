@@ -63,7 +63,8 @@ void PictureWindow::RenderText(std::u16string_view text, TextRect& rect, std::ui
     if ((format & DT_CALCRECT) != 0) {
         // Measures and draws nothing: answered now, in the font of now.
         const ScopedSelect font(image_.Dc(), hfont_->get());
-        ::DrawTextW(image_.Dc(), ToWide(text).c_str(), static_cast<int>(text.size()), &area, format);
+        ::DrawTextW(image_.Dc(), ToWide(text).c_str(), static_cast<int>(text.size()), &area,
+                    format);
         rect = {area.left, area.top, area.right, area.bottom};
         return;
     }

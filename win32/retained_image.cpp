@@ -70,7 +70,8 @@ void RetainedImage::Fill(const RECT& area, COLORREF color) {
 
 void RetainedImage::Text(std::u16string_view text, const RECT& area, UINT format, COLORREF color,
                          bool transparent, std::shared_ptr<const UniqueHfont> font) {
-    Record(TextDrawing{std::wstring(text.begin(), text.end()), area, format, color, transparent, std::move(font)});
+    Record(TextDrawing{std::wstring(text.begin(), text.end()), area, format, color, transparent,
+                       std::move(font)});
 }
 
 void RetainedImage::Record(std::variant<FillDrawing, TextDrawing> drawing) {

@@ -47,9 +47,9 @@ BYTE CharsetOf(LANGID language) {
     }
     DWORD codePage = 0;
     CHARSETINFO info{};
-    if (::GetLocaleInfoW(MAKELCID(language, SORT_DEFAULT),
-                         LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                         reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t)) == 0 ||
+    if (::GetLocaleInfoW(
+            MAKELCID(language, SORT_DEFAULT), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+            reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t)) == 0 ||
         !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)), &info,
                                 TCI_SRCCODEPAGE)) {
         return DEFAULT_CHARSET;

@@ -54,7 +54,8 @@ TEST_P(ApplyTest, StopsAtTheFailedWriteKeepingWhatWasWritten) {
     store_.failWrite = GetParam();
     PressKey(VK_RETURN);  // Enter presses Apply
     EXPECT_EQ(std::pair(Snapshot(kColorsKey), Snapshot(kMetricsKey)), expected);
-    EXPECT_EQ(toolkit_.Caption(), toolkit_.Text(GetParam() == 43 ? TextId::Applied : TextId::ApplyFailed));
+    EXPECT_EQ(toolkit_.Caption(),
+              toolkit_.Text(GetParam() == 43 ? TextId::Applied : TextId::ApplyFailed));
     EXPECT_TRUE(ApplyFlag());
 }
 
@@ -77,7 +78,8 @@ TEST_F(EditorTest, ApplyWritesTheFirstCheckedSizeWholeAndRefusesBadFaceNamesBefo
         SetBoxes(boxes);
         Type(list, face.c_str());
         Press("btnApply");
-        EXPECT_EQ(toolkit_.Caption(), toolkit_.Text(height != 0 ? TextId::Applied : TextId::ApplyFailed));
+        EXPECT_EQ(toolkit_.Caption(),
+                  toolkit_.Text(height != 0 ? TextId::Applied : TextId::ApplyFailed));
         auto caption = Snapshot(kMetricsKey)[L"CaptionFont"].data;  // none when refused
         caption.resize(4);
         EXPECT_EQ(caption[0] | caption[1] << 8 | caption[2] << 16 | caption[3] << 24, height);

@@ -78,8 +78,8 @@ std::optional<LANGID> ResourceLanguageFor(const std::wstring& tag) {
 // A text as the resources hold it in one language, whatever the process's.
 std::u16string TextIn(LANGID language, TextId id) {
     const auto number = static_cast<unsigned>(id);
-    const HRSRC found = ::FindResourceExW(nullptr, RT_STRING,
-                                          MAKEINTRESOURCEW(number / 16 + 1), language);
+    const HRSRC found =
+        ::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(number / 16 + 1), language);
     if (found == nullptr) {
         return u"(none)";
     }

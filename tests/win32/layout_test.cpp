@@ -164,8 +164,8 @@ TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
         EXPECT_LE(rect.right, static_cast<int>(box.ScaleWidth())) << Where(pic);
         // The face the user chose, asked for as the box asks for it.
         const FontAttributes chosen = box.Font();
-        const win32::UniqueHfont font = fonts_.Create(
-            {chosen.face, chosen.points, chosen.bold, win32::TextCharset()}, Dpi());
+        const win32::UniqueHfont font =
+            fonts_.Create({chosen.face, chosen.points, chosen.bold, win32::TextCharset()}, Dpi());
         EXPECT_EQ(Unglyphed(font.get(), LoadText(id)), "") << Where(pic);
     }
 }
