@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(
   make g++ googletest libgtest-dev
   wine wine64 wine32:i386 fonts-wine xvfb xauth
-  fonts-liberation fonts-ipafont-gothic fonts-wqy-zenhei fonts-nanum
+  fonts-liberation fonts-ipafont-gothic fonts-wqy-microhei
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap locales
   lintian desktop-file-utils appstream
