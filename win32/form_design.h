@@ -31,9 +31,9 @@ struct FontDesign {
 };
 
 struct FormDesign {
-    TextId caption;
-    int clientWidth;  // twips
-    int clientHeight;
+    TextId caption = TextId::None;
+    int clientWidth = 0;  // twips
+    int clientHeight = 0;
     FontDesign font;
 };
 

@@ -31,8 +31,9 @@ namespace {
 // Whether the string resources hold the language (the loader takes its
 // country's, its neutral or its default form).
 bool Carries(LANGID language) {
-    const LANGID forms[] = {language, MAKELANGID(PRIMARYLANGID(language), SUBLANG_NEUTRAL),
-                            MAKELANGID(PRIMARYLANGID(language), SUBLANG_DEFAULT)};
+    const LANGID primary = PRIMARYLANGID(language);
+    const LANGID forms[] = {language, static_cast<LANGID>(MAKELANGID(primary, SUBLANG_NEUTRAL)),
+                            static_cast<LANGID>(MAKELANGID(primary, SUBLANG_DEFAULT))};
     for (const LANGID form : forms) {
         if (::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(1), form) != nullptr) {
             return true;
