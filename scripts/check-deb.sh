@@ -27,7 +27,8 @@ languages=$(grep -v '^#' "$(dirname "$0")/../po/LINGUAS")
 for lang in $languages; do
   grep -q "^Comment\[$lang\]=" "$files"/usr/share/applications/*.desktop ||
     { echo "the menu entry has no comment in $lang"; status=1; }
-  grep -q "<summary xml:lang=\"$lang\">" "$files"/usr/share/metainfo/*.xml ||
+  # gettext 0.23 writes the tag as BCP 47 has it (pt-BR), 0.21 as it came (pt_BR).
+  grep -qE "<summary xml:lang=\"($lang|${lang/_/-})\">" "$files"/usr/share/metainfo/*.xml ||
     { echo "the AppStream metadata has no summary in $lang"; status=1; }
 done
 ((status == 0)) && echo "the package is clean, its menu entry and metadata in $(wc -w <<<"$languages") languages"
