@@ -27,8 +27,11 @@ languages=$(grep -v '^#' "$(dirname "$0")/../po/LINGUAS")
 for lang in $languages; do
   grep -q "^Comment\[$lang\]=" "$files"/usr/share/applications/*.desktop ||
     { echo "the menu entry has no comment in $lang"; status=1; }
-  # gettext 0.23 writes the tag as BCP 47 has it (pt-BR), 0.21 as it came (pt_BR).
-  grep -qE "<summary xml:lang=\"($lang|${lang/_/-})\">" "$files"/usr/share/metainfo/*.xml ||
+  # gettext 0.21 writes the catalogue's name (zh_CN), 0.23 the BCP 47 tag
+  # (pt-BR, zh-Hans-CN): the same language and, where named, country.
+  tag=${lang%%_*}
+  [[ $lang != *_* ]] || tag+="[-_]([A-Za-z]{4}-)?${lang#*_}"
+  grep -qE "<summary xml:lang=\"$tag\">" "$files"/usr/share/metainfo/*.xml ||
     { echo "the AppStream metadata has no summary in $lang"; status=1; }
 done
 ((status == 0)) && echo "the package is clean, its menu entry and metadata in $(wc -w <<<"$languages") languages"
