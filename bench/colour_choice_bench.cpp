@@ -14,7 +14,7 @@
 
 #include "bench/bench_timing.h"
 #include "tests/e2e/program.h"
-#include "win32/handles.h"
+#include "win32/services/handles.h"
 
 namespace {
 

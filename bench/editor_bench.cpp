@@ -18,11 +18,11 @@
 #include "bench/bench_timing.h"
 #include "editor/form1.h"
 #include "preview/titlebar_preview.h"
-#include "win32/ansi_codec.h"
-#include "win32/editor_start.h"
-#include "win32/form_design.h"
-#include "win32/registry_store.h"
-#include "win32/toolkit.h"
+#include "win32/controls/form_design.h"
+#include "win32/controls/toolkit.h"
+#include "win32/program/editor_start.h"
+#include "win32/services/ansi_codec.h"
+#include "win32/services/registry_store.h"
 
 namespace {
 

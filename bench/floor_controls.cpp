@@ -11,7 +11,7 @@
 #ifdef FLOOR_IMPORTS_COMDLG32
 #include <commdlg.h>
 #endif
-#include "win32/startup_marks.h"
+#include "win32/program/startup_marks.h"
 using quill::win32::StartupMark;
 #include <vector>
 #include <string>

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "store/registry_access.h"
-#include "win32/ansi_codec.h"
-#include "win32/registry_store.h"
+#include "win32/services/ansi_codec.h"
+#include "win32/services/registry_store.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/handles.h"
+#include "win32/services/handles.h"
 
 namespace quill::testing {
 

@@ -13,10 +13,10 @@
 #include "testing/font_records.h"
 #include "testing/pixel_surface.h"
 #include "testing/wine_registry.h"
-#include "win32/ansi_codec.h"
-#include "win32/editor_start.h"
-#include "win32/form_design.h"
-#include "win32/registry_store.h"
+#include "win32/controls/form_design.h"
+#include "win32/program/editor_start.h"
+#include "win32/services/ansi_codec.h"
+#include "win32/services/registry_store.h"
 
 namespace quill::testing {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "win32/form_design.h"
+#include "win32/controls/form_design.h"
 
 namespace {
 

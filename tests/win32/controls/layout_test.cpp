@@ -1,0 +1,176 @@
+// Every text of the window whole at 96 and 144 DPI, in the language of the
+// process's locale: measured with its control's own font against the
+// control's rectangle. Run once per language (see language_test.cpp).
+
+#include <algorithm>
+
+#include "tests/editor/editor_fixture.h"
+#include "win32/controls/control_window.h"
+#include "win32/services/font_factory.h"
+#include "win32/services/text.h"
+
+namespace quill::testing {
+namespace {
+
+using win32::ControlDesign;
+using win32::ControlKind;
+using win32::LoadText;
+
+struct Measured {
+    int width = 0, height = 0, lineHeight = 0;
+    int inkHeight = 0;  // to the lowest inked row of the last line: a line is taller than its ink
+};
+
+// The text in `font` as DrawText lays it out, broken at words within `width`.
+Measured Measure(HFONT font, std::u16string_view text, int width) {
+    const win32::WindowDc screen(nullptr);
+    const win32::ScopedSelect selected(screen.get(), font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen.get(), &metrics);
+    RECT area{0, 0, width, 0};
+    const std::wstring wide = win32::ToWide(text);
+    ::DrawTextW(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &area,
+                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    int ink = 0;
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    for (const wchar_t c : wide) {
+        GLYPHMETRICS glyph{};
+        if (::GetGlyphOutlineW(screen.get(), c, GGO_METRICS, &glyph, 0, nullptr, &identity) !=
+            GDI_ERROR) {
+            ink = std::max<int>(ink, metrics.tmAscent - glyph.gmptGlyphOrigin.y +
+                                         static_cast<int>(glyph.gmBlackBoxY));
+        }
+    }
+    return {area.right, area.bottom, metrics.tmHeight, area.bottom - metrics.tmHeight + ink};
+}
+
+// Empty when `font` has a glyph for every character of the text that is not
+// a space or a line break (else the text would show boxes); otherwise the
+// face that GDI chose and how many it lacks.
+std::string Unglyphed(HFONT font, std::u16string_view text) {
+    const win32::WindowDc screen(nullptr);
+    const win32::ScopedSelect selected(screen.get(), font);
+    std::wstring shown;
+    for (const char16_t c : text) {
+        if (c != u' ' && c != u'\r' && c != u'\n') {
+            shown += static_cast<wchar_t>(c);
+        }
+    }
+    std::vector<WORD> glyphs(shown.size());
+    ::GetGlyphIndicesW(screen.get(), shown.c_str(), static_cast<int>(shown.size()), glyphs.data(),
+                       GGI_MARK_NONEXISTING_GLYPHS);
+    const auto missing = std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF});
+    if (missing == 0) {
+        return {};
+    }
+    wchar_t face[LF_FACESIZE] = {};
+    ::GetTextFaceW(screen.get(), LF_FACESIZE, face);
+    return std::to_string(missing) + " of " + std::to_string(shown.size()) + " glyphs missing in " +
+           std::string(face, face + std::wcslen(face));
+}
+
+int Scaled(int pixels, int dpi) {
+    return ::MulDiv(pixels, dpi, 96);
+}
+
+class LayoutTest : public EditorTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        Start();
+        Press("Command1");  // XP Default: the previews' largest caption, Tahoma 10 points bold
+        RECT suggested{0, 0, Scaled(400, Dpi()), Scaled(500, Dpi())};
+        ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(Dpi(), Dpi()),
+                       reinterpret_cast<LPARAM>(&suggested));
+    }
+    int Dpi() const { return GetParam(); }
+    RECT Place(std::string_view name) {
+        RECT place{};
+        ::GetWindowRect(Hwnd(name), &place);
+        ::MapWindowPoints(nullptr, toolkit_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+    HFONT Font(std::string_view name) {
+        return reinterpret_cast<HFONT>(::SendMessageW(Hwnd(name), WM_GETFONT, 0, 0));
+    }
+    // Where the control's text may go: its client area less what the control draws itself.
+    SIZE Room(const ControlDesign& design) {
+        RECT client{};
+        ::GetClientRect(Hwnd(design.name), &client);
+        SIZE room{client.right, client.bottom};
+        if (design.kind == ControlKind::CheckBox) {
+            room.cx -= Scaled(17, Dpi());  // the box and the gap after it
+        } else if (design.kind == ControlKind::CommandButton) {
+            room.cx -= Scaled(8, Dpi());  // the edges and the focus rectangle's margin
+        } else if (design.border) {
+            room.cx -= 2;
+            room.cy -= 2;
+        }
+        return room;
+    }
+    win32::FontFactory fonts_;
+    std::string Where(std::string_view name) {
+        return std::string(name) + " at " + std::to_string(Dpi()) + " DPI";
+    }
+};
+
+TEST_P(LayoutTest, EveryControlsTextFitsItWithoutBreakingWhereItMustNot) {
+    for (const ControlDesign& design : win32::kFormControls) {
+        const std::u16string text = win32::WindowText(Hwnd(design.name));
+        if (text.empty() || design.kind == ControlKind::ComboBox) {
+            continue;
+        }
+        const SIZE room = Room(design);
+        const Measured measured = Measure(Font(design.name), text, room.cx);
+        EXPECT_LE(measured.width, room.cx) << Where(design.name);
+        EXPECT_LE(measured.inkHeight, room.cy) << Where(design.name);
+        EXPECT_EQ(Unglyphed(Font(design.name), text), "") << Where(design.name);
+        // Lines break where the text does; the hint alone may wrap.
+        const auto lines = static_cast<int>(std::count(text.begin(), text.end(), u'\n')) + 1;
+        if (design.name != "Label1") {
+            EXPECT_EQ(measured.height, lines * measured.lineHeight) << Where(design.name);
+        }
+    }
+}
+
+TEST_P(LayoutTest, TheMenuBarsItemsEndBeforeTheHighlightedOne) {
+    // Ended by the last word's ink, not by the label's border.
+    const std::u16string bar = win32::WindowText(Hwnd("MenuBar"));
+    const Measured measured = Measure(Font("MenuBar"), bar, 10000);
+    EXPECT_LT(Place("MenuBar").left + 1 + measured.width, Place("MenuHilight").left)
+        << Where("MenuBar");
+}
+
+TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
+    // The window's own, in the desktop's caption font, beside the icon and three buttons.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    metrics.lfCaptionFont.lfHeight = Scaled(metrics.lfCaptionFont.lfHeight, Dpi());
+    const win32::UniqueHfont captionFont(::CreateFontIndirectW(&metrics.lfCaptionFont));
+    RECT client{};
+    ::GetClientRect(toolkit_.Handle(), &client);
+    const int buttons = 3 * ::GetSystemMetrics(SM_CXSIZE) + ::GetSystemMetrics(SM_CXSMICON) + 8;
+    const std::u16string caption = LoadText(TextId::FormCaption);
+    EXPECT_LE(Measure(captionFont.get(), caption, 10000).width,
+              client.right - Scaled(buttons, Dpi()))
+        << Where("the window's caption");
+    // The previews' captions, in the previews' font.
+    for (const auto& [pic, id] : {std::pair("ActivePic", TextId::ActivePreviewCaption),
+                                  std::pair("InactivePic", TextId::InactivePreviewCaption)}) {
+        PictureBox& box = toolkit_.PictureNamed(pic);
+        box.SetScaleModePixels();
+        TextRect rect{0, 0, 0, 0};
+        box.DrawTextW(LoadText(id), rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        EXPECT_LE(rect.right, static_cast<int>(box.ScaleWidth())) << Where(pic);
+        // The face the user chose, asked for as the box asks for it.
+        const FontAttributes chosen = box.Font();
+        const win32::UniqueHfont font =
+            fonts_.Create({chosen.face, chosen.points, chosen.bold, win32::TextCharset()}, Dpi());
+        EXPECT_EQ(Unglyphed(font.get(), LoadText(id)), "") << Where(pic);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest, ::testing::Values(96, 144));
+
+}  // namespace
+}  // namespace quill::testing

@@ -1,0 +1,156 @@
+// The window in the language of the process's locale: run once per language,
+// with LANG set and QUILL_EXPECTED_LANGUAGE naming the catalogue expected
+// ("en" where the program has none of the locale's language).
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "tests/editor/editor_fixture.h"
+#include "win32/services/error_boundary.h"
+#include "win32/services/text.h"
+
+namespace quill::testing {
+namespace {
+
+using namespace std::string_literals;
+using win32::LoadText;
+
+// The program's texts in English, exactly.
+// clang-format off
+const std::pair<TextId, std::u16string> kEnglish[] = {
+    {TextId::FormCaption, u"Registry editor for Quillmar"}, {TextId::Bold, u"Bold"},
+    {TextId::Point8, u"8 Point"}, {TextId::Point9, u"9 Point"}, {TextId::Point10, u"10 Point"},
+    {TextId::ActiveTitlebarTextColor, u"Active titlebar text color"},
+    {TextId::InactiveTitlebarTextColor, u"Inactive titlebar text color"},
+    {TextId::MenuHighlightColor, u"Menu highlight color"},
+    {TextId::MenuBackgroundColor, u"Menu background color"},
+    {TextId::MenuTextColor, u"Menu text color"}, {TextId::MenuBarItems, u"  Menu          Menu"},
+    {TextId::MenuItem, u"Menu"}, {TextId::Apply, u"Apply"}, {TextId::Cancel, u"Cancel"},
+    {TextId::XpDefault, u"XP Default"},
+    {TextId::ApplyHint, u"Click Apply to finish your settings.  These settings are reflected after reboot or sign out/in. "},
+    {TextId::ActivePreviewCaption, u" Active titlebar"},
+    {TextId::InactivePreviewCaption, u" Inactive titlebar"}, {TextId::Applied, u"Yes!"},
+    {TextId::ApplyFailed, u"Failed!"}, {TextId::OpenKeyError, u"ERROR in Open RegKey"},
+    {TextId::ErrorMessage, u"Error %1: %2"}, {TextId::UnsupportedValueType, u"Unsupported value type"},
+    {TextId::TitlebarFont, u"Titlebar font"}, {TextId::ActiveTitlebarColor, u"Active titlebar color"},
+    {TextId::ActiveTitlebarPreview, u"Active titlebar preview"},
+    {TextId::ActiveTitlebarGradientColor, u"Active titlebar gradient end color"},
+    {TextId::InactiveTitlebarColor, u"Inactive titlebar color"},
+    {TextId::InactiveTitlebarPreview, u"Inactive titlebar preview"},
+    {TextId::InactiveTitlebarGradientColor, u"Inactive titlebar gradient end color"},
+    {TextId::MenuFont, u"Menu font"}, {TextId::MenuBarColor, u"Menu bar color"},
+};
+// clang-format on
+
+std::wstring ExpectedLanguage() {
+    const char* tag = std::getenv("QUILL_EXPECTED_LANGUAGE");
+    const std::string name = tag != nullptr ? tag : "en";
+    return {name.begin(), name.end()};
+}
+
+// The languages the program's string resources are in.
+BOOL CALLBACK NoteLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR into) {
+    reinterpret_cast<std::vector<LANGID>*>(into)->push_back(language);
+    return TRUE;
+}
+std::vector<LANGID> ResourceLanguages() {
+    std::vector<LANGID> found;
+    ::EnumResourceLanguagesW(nullptr, RT_STRING, MAKEINTRESOURCEW(1), NoteLanguage,
+                             reinterpret_cast<LONG_PTR>(&found));
+    return found;
+}
+
+// The resources' language for a catalogue's tag ("de", "pt-BR"): the same
+// language, and the same country where the tag names one; 0 if none.
+LANGID ResourceLanguageFor(const std::wstring& tag) {
+    std::wstring name = tag;
+    std::replace(name.begin(), name.end(), L'_', L'-');
+    const LANGID wanted = LANGIDFROMLCID(::LocaleNameToLCID(name.c_str(), 0));
+    for (const LANGID language : ResourceLanguages()) {
+        if (PRIMARYLANGID(language) == PRIMARYLANGID(wanted) &&
+            (name.find(L'-') == std::wstring::npos || SUBLANGID(language) == SUBLANGID(wanted))) {
+            return language;
+        }
+    }
+    return 0;
+}
+
+// A text as the resources hold it in one language, whatever the process's.
+std::u16string TextIn(LANGID language, TextId id) {
+    const auto number = static_cast<unsigned>(id);
+    const HRSRC found =
+        ::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(number / 16 + 1), language);
+    if (found == nullptr) {
+        return u"(none)";
+    }
+    auto text = static_cast<const char16_t*>(::LockResource(::LoadResource(nullptr, found)));
+    for (unsigned i = 0; i < number % 16; ++i) {
+        text += 1 + *text;  // each text follows its length
+    }
+    return {text + 1, text + 1 + *text};
+}
+
+TEST(Language, TheTextsAreTheLocalesLanguageOrEnglish) {
+    ASSERT_EQ(ResourceLanguages().size(), 1u + QUILL_TRANSLATIONS);  // English and po/LINGUAS
+    const std::wstring tag = ExpectedLanguage();
+    if (tag == L"en") {
+        for (const auto& [id, english] : kEnglish) {
+            EXPECT_EQ(LoadText(id), english) << int(id);
+        }
+        return;
+    }
+    const LANGID language = ResourceLanguageFor(tag);
+    ASSERT_NE(language, 0);
+    for (const auto& [id, english] : kEnglish) {
+        EXPECT_EQ(LoadText(id), TextIn(language, id)) << int(id);
+    }
+    // Translated, not English: the texts that every language words differently.
+    for (const TextId id : {TextId::FormCaption, TextId::Apply, TextId::Cancel, TextId::Applied}) {
+        EXPECT_NE(LoadText(id), kEnglish[static_cast<int>(id) - 1].second) << int(id);
+    }
+}
+
+// Every control shows its text in the language of the texts, the opened menu's two items too.
+TEST_F(EditorTest, TheWindowShowsItsTextsInTheUsersLanguage) {
+    Start();
+    EXPECT_EQ(win32::WindowText(toolkit_.Handle()), LoadText(TextId::FormCaption));
+    for (const win32::ControlDesign& design : win32::kFormControls) {
+        const std::u16string expected =
+            design.name == "Label7"
+                ? LoadText(TextId::MenuItem) + u"\r\n" + LoadText(TextId::MenuItem)
+                : LoadText(design.caption);
+        if (design.kind != win32::ControlKind::ComboBox) {
+            EXPECT_EQ(win32::WindowText(Hwnd(design.name)), expected) << design.name;
+        }
+    }
+    // A key that cannot be opened: the message and its title, in that language.
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
+    if (form_) {
+        form_->GetRegistryValue(u"Control Panel\\Colors", u"Menu");
+    }
+    ASSERT_FALSE(dialogs_.Answered().empty());
+    const auto& box = dialogs_.Answered().back();
+    EXPECT_EQ(std::pair(box.title, box.text),
+              std::pair(win32::ToWide(LoadText(TextId::FormCaption)),
+                        win32::ToWide(LoadText(TextId::OpenKeyError))));
+}
+
+TEST(Language, AnErrorIsFramedInTheUsersLanguage) {
+    // The program's own error in the user's words; a system description (one
+    // holding a placeholder, too) as the system gave it. Nothing left unfilled.
+    const std::pair<std::u16string, std::u16string> shown[] = {
+        {win32::ErrorMessageText(1001, "Unsupported value type"),
+         LoadText(TextId::UnsupportedValueType)},
+        {win32::ErrorMessageText(5, "CreateWindowExW: %1"), u"CreateWindowExW: %1"}};
+    for (const auto& [text, description] : shown) {
+        const std::size_t at = text.find(description);
+        ASSERT_NE(at, std::u16string::npos) << win32::ToWide(text).c_str();
+        std::u16string frame = text;
+        frame.erase(at, description.size());
+        EXPECT_EQ(frame.find(u'%'), std::u16string::npos);
+        EXPECT_NE(frame.find(&text == &shown[0].first ? u"1001" : u"5"), std::u16string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace quill::testing

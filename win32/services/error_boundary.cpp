@@ -1,0 +1,51 @@
+#include "win32/services/error_boundary.h"
+
+#include <utility>
+
+#include "store/registry_access.h"
+#include "win32/services/ansi_codec.h"
+#include "win32/services/text.h"
+
+namespace quill::win32 {
+
+std::u16string ErrorMessageText(std::int32_t number, const std::string& description) {
+    const AnsiCodec codec;
+    std::u16string numberText = codec.FromAnsi(std::to_string(number));
+    std::u16string said;
+    std::u16string frame;
+    try {
+        // The program's own error is said in the user's language; the
+        // system's descriptions already are.
+        said = number == kUnsupportedValueType && description == kUnsupportedValueTypeText
+                   ? LoadText(TextId::UnsupportedValueType)
+                   : codec.FromAnsi(description);
+        frame = LoadText(TextId::ErrorMessage);
+    } catch (const AppError&) {
+        // A program without its texts still says what failed.
+        return numberText + u": " + codec.FromAnsi(description);
+    }
+    // One pass: a description holding "%1" stays as it is.
+    std::u16string text;
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        if (frame[i] == u'%' && i + 1 < frame.size() &&
+            (frame[i + 1] == u'1' || frame[i + 1] == u'2')) {
+            text += frame[++i] == u'1' ? numberText : said;
+        } else {
+            text += frame[i];
+        }
+    }
+    return text;
+}
+
+void ErrorBoundary::Report(std::int32_t number, const std::string& description) noexcept {
+    if (std::exchange(failed_, true)) {
+        return;
+    }
+    try {
+        reporter_(number, description);
+    } catch (...) {  // NOLINT(bugprone-empty-catch): the program is ending anyway
+        // Nothing more can be said.
+    }
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,79 @@
+#include "win32/services/font_factory.h"
+
+#include <strsafe.h>
+
+#include <utility>
+
+#include "win32/services/dpi.h"
+#include "win32/services/text.h"
+#include "win32/services/windows_error.h"
+
+namespace quill::win32 {
+namespace {
+
+// Faces of the design and their stand-ins where the originals are missing.
+constexpr std::pair<std::u16string_view, std::u16string_view> kReplacements[] = {
+    {u"Arial Narrow", u"Liberation Sans Narrow"},
+    {u"Arial", u"Liberation Sans"},
+    {u"ＭＳ Ｐゴシック", u"IPAPGothic"},
+};
+
+int CALLBACK StopAtFirstFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+bool IsFaceInstalled(const std::u16string& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    // A name that is empty or does not fit the field is no installed face.
+    const std::wstring wide = ToWide(face);
+    if (wide.empty() || FAILED(::StringCchCopyW(query.lfFaceName, LF_FACESIZE, wide.c_str()))) {
+        return false;
+    }
+    bool found = false;
+    WindowDc screen(nullptr);
+    ::EnumFontFamiliesExW(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found),
+                          0);
+    return found;
+}
+
+const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
+    auto known = resolved_.find(face);
+    if (known != resolved_.end()) {
+        return known->second;
+    }
+    std::u16string use = face;
+    if (!IsFaceInstalled(face)) {
+        for (const auto& [original, replacement] : kReplacements) {
+            if (face == original && IsFaceInstalled(std::u16string(replacement))) {
+                use = replacement;
+            }
+        }
+    }
+    return resolved_.emplace(face, std::move(use)).first->second;
+}
+
+UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = FontHeight(wanted.points, dpi);
+    font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = wanted.charset;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = ToWide(InstalledFace(wanted.face));
+    // Cut to the field, terminator included: a name too long for it is no
+    // installed face anyway, and the font mapper takes what fits.
+    static_cast<void>(::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str()));
+    UniqueHfont made(::CreateFontIndirectW(&font));
+    if (!made) {
+        ThrowLastError("CreateFontIndirectW");
+    }
+    return made;
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,12 @@
+#include "win32/services/message_box.h"
+
+#include "win32/services/text.h"
+
+namespace quill::win32 {
+
+void AppMessageBox::ShowMessage(std::u16string_view text) {
+    ::MessageBoxW(owner_, ToWide(text).c_str(), ToWide(LoadText(TextId::FormCaption)).c_str(),
+                  MB_OK);
+}
+
+}  // namespace quill::win32

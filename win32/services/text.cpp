@@ -1,0 +1,68 @@
+#include "win32/services/text.h"
+
+#include "win32/services/windows_error.h"
+
+namespace quill::win32 {
+
+std::u16string WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return FromWide(text);
+}
+
+std::u16string LoadText(TextId id) {
+    if (id == TextId::None) {
+        return {};
+    }
+    // With no buffer the loader hands out the resource's own characters,
+    // which are not terminated: their count says where the text ends.
+    const wchar_t* text = nullptr;
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(id),
+                                     reinterpret_cast<wchar_t*>(&text), 0);
+    if (length <= 0 || text == nullptr) {
+        throw WindowsError(ERROR_RESOURCE_NAME_NOT_FOUND, "LoadStringW");
+    }
+    return {text, text + length};
+}
+
+namespace {
+
+// Whether the string resources hold the language (the loader takes its
+// country's, its neutral or its default form).
+bool Carries(LANGID language) {
+    const LANGID primary = PRIMARYLANGID(language);
+    const LANGID forms[] = {language, static_cast<LANGID>(MAKELANGID(primary, SUBLANG_NEUTRAL)),
+                            static_cast<LANGID>(MAKELANGID(primary, SUBLANG_DEFAULT))};
+    for (const LANGID form : forms) {
+        if (::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(1), form) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+BYTE CharsetOf(LANGID language) {
+    if (PRIMARYLANGID(language) == LANG_ENGLISH || !Carries(language)) {
+        return DEFAULT_CHARSET;
+    }
+    DWORD codePage = 0;
+    CHARSETINFO info{};
+    if (::GetLocaleInfoW(
+            MAKELCID(language, SORT_DEFAULT), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+            reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t)) == 0 ||
+        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)), &info,
+                                TCI_SRCCODEPAGE)) {
+        return DEFAULT_CHARSET;
+    }
+    return static_cast<BYTE>(info.ciCharset);
+}
+
+}  // namespace
+
+BYTE TextCharset() {
+    static const BYTE charset = CharsetOf(::GetUserDefaultUILanguage());
+    return charset;
+}
+
+}  // namespace quill::win32
