@@ -44,7 +44,11 @@ RetainedImage::RetainedImage(int width, int height, COLORREF background)
     Fill({0, 0, width, height}, background);
 }
 
-void RetainedImage::Fill(const RECT& area, COLORREF color) {
+void RetainedImage::Fill(const RECT& drawn, COLORREF color) {
+    // Filled straight into the image's memory: what lies outside it is cut
+    // off, or it would spill into the next row or past the buffer.
+    const RECT area{std::max(drawn.left, LONG{0}), std::max(drawn.top, LONG{0}),
+                    std::min(drawn.right, LONG{width_}), std::min(drawn.bottom, LONG{height_})};
     if (area.left >= area.right || area.top >= area.bottom) {
         return;
     }

@@ -26,8 +26,8 @@ class RetainedImage {
     // Throws when the image cannot be made. It starts filled with `background`.
     RetainedImage(int width, int height, COLORREF background);
 
-    // Fills the rectangle, which lies inside the image.
-    void Fill(const RECT& area, COLORREF color);
+    // Fills the part of the rectangle that lies inside the image.
+    void Fill(const RECT& drawn, COLORREF color);
     // DrawTextW in the font, the colour and the background mode given.
     void Text(std::u16string_view text, const RECT& area, UINT format, COLORREF color,
               bool transparent, std::shared_ptr<const UniqueHfont> font);

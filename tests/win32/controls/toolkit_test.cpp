@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tests/editor/editor_fixture.h"
+#include "win32/controls/retained_image.h"
 #include "win32/controls/toolkit.h"
 #include "win32/resources/program_icon.h"
 #include "win32/services/dpi.h"
@@ -218,6 +219,23 @@ TEST_F(ToolkitTest, APictureShowsItsLatestDrawing) {
     fill(blue, width);
     text();
     EXPECT_NE(drawnSmall, shown());
+}
+
+// A fill is cut to the image: nothing spills into the next row, and what covers the image whole
+// still hides what came before it.
+TEST(RetainedImage, FillsOnlyWhatLiesInsideIt) {
+    const COLORREF black = RGB(0, 0, 0), red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    RetainedImage image(4, 4, black);
+    image.Fill({2, -1, 6, 1}, red);
+    image.Fill({-3, 3, 1, 9}, blue);
+    HDC dc = image.Rendered();
+    EXPECT_EQ(std::tuple(::GetPixel(dc, 3, 0), ::GetPixel(dc, 0, 1), ::GetPixel(dc, 0, 3),
+                         ::GetPixel(dc, 1, 3)),
+              std::tuple(red, black, blue, black));
+    image.Fill({-9, -9, 2, 9}, red);
+    image.Fill({2, -9, 9, 9}, blue);
+    dc = image.Rendered();
+    EXPECT_EQ(std::pair(::GetPixel(dc, 0, 0), ::GetPixel(dc, 3, 3)), std::pair(red, blue));
 }
 
 // A control changed while shown paints the change; one changed while hidden shows it when shown.
