@@ -113,24 +113,22 @@ TEST_F(SpokenNameTest, EveryFormOfTheObjectsOwnChildIdGetsTheNameAndSoDoesIDispa
     const UniqueInterface<IAccessible> object = ClientObject(Hwnd("MenuColor"));
     const UniqueInterface<IAccessible> platform = PlatformObject(Hwnd("MenuColor"));
     const std::wstring spoken = ToWide(LoadText(TextId::MenuBackgroundColor));
-    auto child = [](VARTYPE type, auto set) {
-        VARIANT id{};
-        id.vt = type;
-        set(id);
-        return id;
-    };
-    VARIANT self = kSelf;
+    VARIANT self = kSelf, empty{}, leftOut{}, failed{}, byReference{}, longByReference{}, first{};
     LONG selfId = CHILDID_SELF;
-    // clang-format off
-    const std::pair<VARIANT, bool> children[] = {  // a child id, whether it means the object itself
-        {kSelf, true},
-        {child(VT_EMPTY, [](VARIANT&) {}), true},
-        {child(VT_ERROR, [](VARIANT& v) { v.scode = DISP_E_PARAMNOTFOUND; }), true},  // left out
-        {child(VT_BYREF | VT_VARIANT, [&](VARIANT& v) { v.pvarVal = &self; }), true},
-        {child(VT_BYREF | VT_I4, [&](VARIANT& v) { v.plVal = &selfId; }), true},
-        {child(VT_ERROR, [](VARIANT& v) { v.scode = E_FAIL; }), false},
-        {child(VT_I4, [](VARIANT& v) { v.lVal = 1; }), false}};
-    // clang-format on
+    leftOut.vt = failed.vt = VT_ERROR;  // an optional argument left out, and another error
+    leftOut.scode = DISP_E_PARAMNOTFOUND;
+    failed.scode = E_FAIL;
+    byReference.vt = VT_BYREF | VT_VARIANT;
+    byReference.pvarVal = &self;
+    longByReference.vt = VT_BYREF | VT_I4;
+    longByReference.plVal = &selfId;
+    first.vt = VT_I4;
+    first.lVal = 1;
+    // Each child id, and whether it means the object itself.
+    const std::pair<const VARIANT&, bool> children[] = {
+        {self, true},        {empty, true},           {leftOut, true},
+        {byReference, true}, {longByReference, true}, {failed, false},
+        {first, false}};
     for (const auto& [id, isSelf] : children) {
         SCOPED_TRACE(::testing::Message() << "child id of type " << id.vt << ", " << id.lVal);
         EXPECT_EQ(NameOf(*object.get(), id), isSelf ? spoken : NameOf(*platform.get(), id));
