@@ -248,7 +248,7 @@ class SpokenObject final : public IAccessible, public IOleWindow, public IServic
 
 }  // namespace
 
-SpokenNames::SpokenNames(SpokenNameLibraries libraries) : names_(libraries) {}
+SpokenNames::SpokenNames(const SpokenNameLibraries& libraries) : names_(libraries) {}
 
 // Leaving the apartment disconnects what other processes still hold, while
 // the libraries are loaded.

@@ -24,7 +24,7 @@ struct SpokenNameLibraries {
 // and only once: after a failure the platform's unnamed object answers.
 class SpokenNames {
   public:
-    explicit SpokenNames(SpokenNameLibraries libraries = {});
+    explicit SpokenNames(const SpokenNameLibraries& libraries = {});
     ~SpokenNames();
     SpokenNames(const SpokenNames&) = delete;
     SpokenNames& operator=(const SpokenNames&) = delete;

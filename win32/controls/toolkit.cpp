@@ -58,7 +58,7 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
 
 }  // namespace
 
-Toolkit::Toolkit(HINSTANCE instance, SpokenNameLibraries spokenNameLibraries)
+Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
     : instance_(instance),
       dpi_(SystemDpi()),
       errors_([this](std::int32_t number, const std::string& description) {

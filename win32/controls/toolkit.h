@@ -27,7 +27,7 @@ namespace quill::win32 {
 class Toolkit final : public quill::Toolkit, public Window, private EventRouter {
   public:
     explicit Toolkit(HINSTANCE instance = ::GetModuleHandleW(nullptr),
-                     SpokenNameLibraries spokenNameLibraries = {});
+                     const SpokenNameLibraries& spokenNameLibraries = {});
     ~Toolkit() override;
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
