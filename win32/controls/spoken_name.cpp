@@ -55,14 +55,14 @@ struct SpokenNames::Libraries {
 namespace {
 
 // The service through which the accessibility library's own objects hand
-// out themselves (IIS_IsOleaccProxy of oleacc.h, kept here so that no
-// library of its is linked).
+// out themselves (IIS_IsOleaccProxy, which oleacc.h only declares).
 constexpr GUID kIsOleaccProxy{
     0x902697fa, 0x80e4, 0x4560, {0x80, 0x2a, 0xa1, 0x3f, 0x22, 0xa6, 0x47, 0x09}};
 
-// The child that a child id names, read as the platform's objects read it:
-// through a reference to its value, and empty or left out (an optional
-// argument through IDispatch) as the object itself. None for another type.
+// The child that a child id names. As Windows' own objects read it, a
+// reference is followed to its value, and an id that is empty or left out
+// (an optional argument through IDispatch) means the object itself; a number
+// by reference is followed too. None for another type.
 std::optional<LONG> ChildOf(const VARIANT& child, bool dereferenced = false) {
     switch (child.vt) {
         case VT_I4:
