@@ -27,6 +27,13 @@ FontSpec SpecOf(const FontDesign& design) {
             font.charset == DEFAULT_CHARSET ? TextCharset() : font.charset};
 }
 
+ControlWindow::ControlWindow(const ControlDesign& design, const CreateContext& context)
+    : design_(design),
+      events_(context.events),
+      errors_(context.errors),
+      spokenNames_(context.spokenNames),
+      spokenName_(LoadText(SpokenNameOf(design.name))) {}
+
 void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* windowClass,
                                 DWORD style, std::u16string_view text, void* param) {
     const RECT place = PixelRectOf(design_, context.dpi);

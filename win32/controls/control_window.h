@@ -7,6 +7,7 @@
 
 #include "ports/toolkit.h"
 #include "win32/controls/form_design.h"
+#include "win32/controls/spoken_name.h"
 #include "win32/services/error_boundary.h"
 #include "win32/services/font_factory.h"
 #include "win32/services/handles.h"
@@ -34,6 +35,7 @@ struct CreateContext {
     EventRouter& events;
     ErrorBoundary& errors;
     FontFactory& fonts;
+    SpokenNames& spokenNames;
 };
 
 // The font of a design row; an empty face means the window font.
@@ -48,8 +50,7 @@ RECT PixelRectOf(const ControlDesign& design, int dpi);
 // that no message reaches a part of it that is already gone.
 class ControlWindow {
   public:
-    ControlWindow(const ControlDesign& design, const CreateContext& context)
-        : design_(design), events_(context.events), errors_(context.errors) {}
+    ControlWindow(const ControlDesign& design, const CreateContext& context);
     virtual ~ControlWindow() = default;
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
@@ -72,11 +73,21 @@ class ControlWindow {
     // shown, as showing it paints it whole (under Wine every request goes to
     // the window server).
     void InvalidateIfShown() const;
+    // WM_GETOBJECT for `window` (the control's or one inside it): a
+    // reference to its client object with the control's spoken name, or 0
+    // when the window's own procedure answers.
+    LRESULT AnswerSpokenName(HWND window, WPARAM wParam, LPARAM lParam) const noexcept {
+        return spokenNames_.Answer(window, wParam, lParam, spokenName_);
+    }
 
     const ControlDesign& design_;
     EventRouter& events_;
     ErrorBoundary& errors_;
     UniqueHwnd hwnd_;
+
+  private:
+    SpokenNames& spokenNames_;
+    std::u16string spokenName_;  // empty: a screen reader takes the caption
 };
 
 // A control of the system's own classes, whose font is an HFONT sent with

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "appearance/color_text.h"
@@ -113,10 +114,11 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
 }};
 // clang-format on
 
-// What a screen reader says for the controls that show no caption of their
-// own to take a name from: each swatch the colour it edits (as the label
-// beside it says, where there is one), each preview and face list what it
-// shows. Their captions stay empty.
+// Spoken names: what a screen reader says for the controls that show no
+// caption of their own to take a name from (win32/controls/spoken_name.h):
+// each swatch the colour it edits (as the label beside it says, where there
+// is one), each preview and face list what it shows. Their captions stay
+// empty.
 struct SpokenName {
     std::string_view control;
     TextId name;
@@ -139,6 +141,13 @@ inline constexpr std::array<SpokenName, 14> kSpokenNames{{
     {"MenuTextColor",            TextId::MenuTextColor},
 }};
 // clang-format on
+
+// The spoken name of a control; TextId::None for one named by its caption.
+TextId SpokenNameOf(std::string_view control);
+// Throws std::invalid_argument, naming the control, if a row of `names` is
+// for a control that the design lacks or one that a screen reader names by
+// its caption (every kind but swatches, previews and face lists).
+void CheckSpokenNames(std::span<const SpokenName> names);
 
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);

@@ -120,6 +120,46 @@ ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext&
                 LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
     FitHeight(context.dpi);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    if (::GetComboBoxInfo(hwnd_.get(), &parts) && parts.hwndItem != nullptr) {
+        edit_ = parts.hwndItem;
+        editProcedure_ = Wrap(edit_);
+    }
+    comboProcedure_ = Wrap(hwnd_.get());
+}
+
+ComboBoxWindow::~ComboBoxWindow() {
+    for (const auto& [window, procedure] :
+         {std::pair(hwnd_.get(), comboProcedure_), std::pair(edit_, editProcedure_)}) {
+        if (procedure != nullptr) {
+            ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+        }
+    }
+}
+
+// Wraps a window's procedure in place, as the check box's is; returns the
+// window's own, or null if it could not be wrapped: then the window is
+// named as the platform names it, which is not worth ending the program for.
+WNDPROC ComboBoxWindow::Wrap(HWND window) noexcept {
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NameProcedure)));
+}
+
+// Only the question for the client object is answered here; every message
+// else goes straight on.
+LRESULT CALLBACK ComboBoxWindow::NameProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    const auto* box =
+        reinterpret_cast<const ComboBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT object = box->AnswerSpokenName(hwnd, wParam, lParam); object != 0) {
+            return object;
+        }
+    }
+    return ::CallWindowProcW(hwnd == box->edit_ ? box->editProcedure_ : box->comboProcedure_, hwnd,
+                             message, wParam, lParam);
 }
 
 void ComboBoxWindow::FitHeight(int dpi) {

@@ -33,10 +33,14 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     bool held_ = false;  // a mouse button pressed over the box, not yet released
 };
 
-// A CBS_DROPDOWN combo box: editable, its list unsorted.
+// A CBS_DROPDOWN combo box: editable, its list unsorted. It and its edit
+// field, which takes the focus, answer a screen reader with its spoken name.
 class ComboBoxWindow final : public FontedControl, public ComboBox {
   public:
     ComboBoxWindow(const ControlDesign& design, const CreateContext& context);
+    ~ComboBoxWindow() override;
+    ComboBoxWindow(const ComboBoxWindow&) = delete;
+    ComboBoxWindow& operator=(const ComboBoxWindow&) = delete;
 
     void AddItem(std::u16string_view text) override;
     int ListCount() const override;
@@ -51,9 +55,15 @@ class ComboBoxWindow final : public FontedControl, public ComboBox {
     void OnCommand(int code) override;
 
   private:
+    static LRESULT CALLBACK NameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC Wrap(HWND window) noexcept;
     void FitHeight(int dpi);
 
     HWND listFilling_ = nullptr;  // the list, filled while not redrawn, until it drops down
+    HWND edit_ = nullptr;
+    // The procedures that NameProcedure wraps; null where a window is not wrapped.
+    WNDPROC comboProcedure_ = nullptr;
+    WNDPROC editProcedure_ = nullptr;
 };
 
 // A push button; the one that Enter presses is the window's default button.

@@ -58,12 +58,14 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
 
 }  // namespace
 
-Toolkit::Toolkit(HINSTANCE instance)
+Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
     : instance_(instance),
       dpi_(SystemDpi()),
       errors_([this](std::int32_t number, const std::string& description) {
           ReportError(number, description);
-      }) {
+      }),
+      spokenNames_(spokenNameLibraries) {
+    CheckSpokenNames(kSpokenNames);  // each control finds its own as it is made
     RegisterObjectWindowClass<Toolkit>(
         instance_, kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
         ProgramIcon(instance_, SM_CXICON), ProgramIcon(instance_, SM_CXSMICON));
@@ -83,17 +85,14 @@ Toolkit::Toolkit(HINSTANCE instance)
     colorDialog_.SetOwner(window_.get());
     messages_.SetOwner(window_.get());
 
-    const CreateContext context{window_.get(), instance_, dpi_, *this, errors_, fonts_};
+    const CreateContext context{window_.get(), instance_, dpi_,        *this,
+                                errors_,       fonts_,    spokenNames_};
     // A new child goes below its siblings, so creating the controls in
     // sibling order gives both the focus order and the stacking at once.
     rows_.resize(kFormControls.size());
     try {
         for (const std::size_t row : SiblingOrder()) {
             rows_[row] = CreateControl(kFormControls[row], context);
-        }
-        for (const SpokenName& spoken : kSpokenNames) {
-            spokenNames_.Give(::GetDlgItem(window_.get(), ControlIdOf(spoken.control)),
-                              LoadText(spoken.name));
         }
     } catch (...) {
         // No destructor runs for an object not made: undo in its order.

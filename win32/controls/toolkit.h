@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ports/toolkit.h"
-#include "win32/controls/accessible_name.h"
 #include "win32/controls/control_window.h"
+#include "win32/controls/spoken_name.h"
 #include "win32/controls/window_procedure.h"
 #include "win32/services/color_dialog.h"
 #include "win32/services/desktop.h"
@@ -26,7 +26,8 @@ namespace quill::win32 {
 // and ends the message loop.
 class Toolkit final : public quill::Toolkit, public Window, private EventRouter {
   public:
-    explicit Toolkit(HINSTANCE instance = ::GetModuleHandleW(nullptr));
+    explicit Toolkit(HINSTANCE instance = ::GetModuleHandleW(nullptr),
+                     const SpokenNameLibraries& spokenNameLibraries = {});
     ~Toolkit() override;
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
@@ -92,7 +93,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     int dpi_;
     FontFactory fonts_;
     ErrorBoundary errors_;
-    AccessibleNames spokenNames_;  // outlives the controls it names
+    SpokenNames spokenNames_;  // outlives the controls that answer with it
     UniqueHwnd window_;
     std::vector<Row> rows_;  // in the layout table's order
     ColorDialog colorDialog_;
