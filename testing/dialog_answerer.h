@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "appearance/color_text.h"
+#include "win32/services/text.h"
 
 namespace quill::testing {
 
@@ -37,12 +38,6 @@ class DialogAnswerer {
     static constexpr int kAddCustom = 712, kCustomColours = 721, kMessageText = 0xFFFF;
     static constexpr Color kFirstCustom = -1;  // no colour
 
-    static std::wstring TextOf(HWND window) {
-        wchar_t text[512] = {};
-        ::GetWindowTextW(window, text, 512);
-        return text;
-    }
-
     static LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
         wchar_t kind[16] = {};
         if (code == HCBT_ACTIVATE && ::GetClassNameW(reinterpret_cast<HWND>(wParam), kind, 16) &&
@@ -54,10 +49,10 @@ class DialogAnswerer {
 
     void Answer(HWND dialog) {
         Dialog seen;
-        seen.title = TextOf(dialog);
+        seen.title = win32::ToWide(win32::WindowText(dialog));
         int button = IDOK;
         if (::GetDlgItem(dialog, kColourFields[0]) == nullptr) {
-            seen.text = TextOf(::GetDlgItem(dialog, kMessageText));
+            seen.text = win32::ToWide(win32::WindowText(::GetDlgItem(dialog, kMessageText)));
             for (int id = IDOK; id <= IDNO; ++id) {
                 seen.buttons += ::GetDlgItem(dialog, id) != nullptr ? 1 : 0;
             }

@@ -108,11 +108,19 @@ class WindowTest : public ::testing::Test {
         ::SendMessageW(inside ? Hwnd(name) : outside, down + 1, 0,
                        inside ? MAKELPARAM(3, 3) : MAKELPARAM(-50, 3));
     }
+    HFONT Font(std::string_view name) {
+        return reinterpret_cast<HFONT>(::SendMessageW(Hwnd(name), WM_GETFONT, 0, 0));
+    }
     LOGFONTW FontOf(std::string_view name) {  // what the control's font asked GDI for
         LOGFONTW font{};
-        const auto handle = reinterpret_cast<HFONT>(::SendMessageW(Hwnd(name), WM_GETFONT, 0, 0));
-        ::GetObjectW(handle, sizeof font, &font);
+        ::GetObjectW(Font(name), sizeof font, &font);
         return font;
+    }
+    RECT Place(std::string_view name) {  // in the window's client area
+        RECT place{};
+        ::GetWindowRect(Hwnd(name), &place);
+        ::MapWindowPoints(nullptr, toolkit_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
     }
 
     DialogAnswerer dialogs_;

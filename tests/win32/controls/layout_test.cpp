@@ -50,12 +50,8 @@ Measured Measure(HFONT font, std::u16string_view text, int width) {
 std::string Unglyphed(HFONT font, std::u16string_view text) {
     const win32::WindowDc screen(nullptr);
     const win32::ScopedSelect selected(screen.get(), font);
-    std::wstring shown;
-    for (const char16_t c : text) {
-        if (c != u' ' && c != u'\r' && c != u'\n') {
-            shown += static_cast<wchar_t>(c);
-        }
-    }
+    std::wstring shown = win32::ToWide(text);
+    std::erase_if(shown, [](wchar_t c) { return c == L' ' || c == L'\r' || c == L'\n'; });
     std::vector<WORD> glyphs(shown.size());
     ::GetGlyphIndicesW(screen.get(), shown.c_str(), static_cast<int>(shown.size()), glyphs.data(),
                        GGI_MARK_NONEXISTING_GLYPHS);
@@ -83,15 +79,6 @@ class LayoutTest : public EditorTest, public ::testing::WithParamInterface<int> 
                        reinterpret_cast<LPARAM>(&suggested));
     }
     int Dpi() const { return GetParam(); }
-    RECT Place(std::string_view name) {
-        RECT place{};
-        ::GetWindowRect(Hwnd(name), &place);
-        ::MapWindowPoints(nullptr, toolkit_.Handle(), reinterpret_cast<POINT*>(&place), 2);
-        return place;
-    }
-    HFONT Font(std::string_view name) {
-        return reinterpret_cast<HFONT>(::SendMessageW(Hwnd(name), WM_GETFONT, 0, 0));
-    }
     // Where the control's text may go: its client area less what the control draws itself.
     SIZE Room(const ControlDesign& design) {
         RECT client{};

@@ -4,7 +4,7 @@
 #include <servprov.h>
 #include <winternl.h>
 
-
+#include "testing/accessible_objects.h"
 #include "tests/editor/editor_fixture.h"
 #include "win32/controls/toolkit.h"
 #include "win32/services/handles.h"
@@ -14,41 +14,17 @@
 namespace quill::win32 {
 namespace {
 
+using testing::Answer;
+using testing::ClientObject;
+using testing::InvokedNameOf;
+using testing::kSelf;
+using testing::NameOf;
+using testing::PlatformObject;
+
 class SpokenNameTest : public testing::WindowTest {
   protected:
     void SetUp() override { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
     void TearDown() override { ::CoUninitialize(); }
-
-    static UniqueInterface<IAccessible> ClientObject(HWND window) {
-        IAccessible* object = nullptr;
-        EXPECT_EQ(::AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                               reinterpret_cast<void**>(&object)),
-                  S_OK);
-        return UniqueInterface<IAccessible>(object);
-    }
-    // The platform's own object for the window, as it would answer unasked.
-    static UniqueInterface<IAccessible> PlatformObject(HWND window) {
-        IAccessible* object = nullptr;
-        ::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                    reinterpret_cast<void**>(&object));
-        return UniqueInterface<IAccessible>(object);
-    }
-    static std::wstring Text(BSTR text) {
-        std::wstring copy = text != nullptr ? text : L"";
-        ::SysFreeString(text);
-        return copy;
-    }
-    static std::wstring NameOf(IAccessible& object, const VARIANT& child = kSelf) {
-        BSTR name = nullptr;
-        object.get_accName(child, &name);
-        return Text(name);
-    }
-    static inline const VARIANT kSelf = [] {
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        return self;
-    }();
 };
 
 // What each control is called, its role and window are asked from another process, as a reader
@@ -56,6 +32,7 @@ class SpokenNameTest : public testing::WindowTest {
 TEST_F(SpokenNameTest, EveryFormOfTheObjectsOwnChildIdGetsTheNameAndSoDoesIDispatch) {
     const UniqueInterface<IAccessible> object = ClientObject(Hwnd("MenuColor"));
     const UniqueInterface<IAccessible> platform = PlatformObject(Hwnd("MenuColor"));
+    ASSERT_TRUE(object && platform);
     const std::wstring spoken = ToWide(LoadText(TextId::MenuBackgroundColor));
     object.get()->AddRef();  // the reader holds the only reference
     EXPECT_EQ(object.get()->Release(), 1ul);
@@ -77,30 +54,21 @@ TEST_F(SpokenNameTest, EveryFormOfTheObjectsOwnChildIdGetsTheNameAndSoDoesIDispa
         {first, false}};
     for (const auto& [id, isSelf] : children) {
         SCOPED_TRACE(::testing::Message() << "child id of type " << id.vt << ", " << id.lVal);
-        EXPECT_EQ(NameOf(*object.get(), id), isSelf ? spoken : NameOf(*platform.get(), id));
-        VARIANT argument = id;
-        DISPPARAMS params{&argument, nullptr, 1, 0};
-        VARIANT result{};
-        const HRESULT invoked = object.get()->Invoke(
-            DISPID_ACC_NAME, GUID{}, 0, DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr);
-        EXPECT_EQ(std::tuple(SUCCEEDED(invoked), result.vt),
-                  std::tuple(isSelf, isSelf ? VT_BSTR : VT_EMPTY));
-        if (isSelf) {
-            EXPECT_EQ(Text(result.bstrVal), spoken);
-        }
+        EXPECT_EQ(NameOf(*object.get(), id),
+                  isSelf ? Answer(S_OK, spoken) : NameOf(*platform.get(), id));
+        const auto [invoked, type, text] = InvokedNameOf(*object.get(), &id);
+        EXPECT_EQ(std::tuple(SUCCEEDED(invoked), type, text),
+                  std::tuple(isSelf, isSelf ? VT_BSTR : VT_EMPTY, isSelf ? spoken : L""));
     }
-    DISPPARAMS none{};  // the child id left out altogether
-    VARIANT result{};
-    EXPECT_EQ(object.get()->Invoke(DISPID_ACC_NAME, GUID{}, 0, DISPATCH_PROPERTYGET, &none, &result,
-                                   nullptr, nullptr),
-              S_OK);
-    EXPECT_EQ(Text(result.bstrVal), spoken);
+    // The child id left out altogether.
+    EXPECT_EQ(InvokedNameOf(*object.get(), nullptr), std::tuple(S_OK, VT_BSTR, spoken));
 }
 
 TEST_F(SpokenNameTest, OffersWhatThePlatformsObjectOffersAndItsProxyIsTheNamedObject) {
     for (const char* name : {"MenuColor", "ActivePic", "fontCmb"}) {
         const UniqueInterface<IAccessible> object = ClientObject(Hwnd(name));
         const UniqueInterface<IAccessible> platform = PlatformObject(Hwnd(name));
+        ASSERT_TRUE(object && platform) << name;
         auto offers = [](IAccessible* offering, const IID& iid) {
             IUnknown* offered = nullptr;
             const bool offers =
@@ -126,60 +94,43 @@ TEST_F(SpokenNameTest, OffersWhatThePlatformsObjectOffersAndItsProxyIsTheNamedOb
     }
 }
 
-// Counts the loads of one library in this process, as the loader reports them.
-class LoadCount {
-    struct Data {
-        ULONG flags;
-        const UNICODE_STRING* fullName;
-        const UNICODE_STRING* baseName;
-    };
-    using Notify = void(CALLBACK*)(ULONG reason, const Data* data, void* context);
+// A library of the system's that lacks every function asked for, and is not loaded otherwise.
+constexpr const wchar_t* kLacking = L"ktmw32.dll";
+int lackingLoads = 0;
 
-  public:
-    explicit LoadCount(const wchar_t* library) : library_(library) {
-        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-        const auto enroll = FunctionOf<NTSTATUS(NTAPI*)(ULONG, Notify, void*, void**)>(
-            ntdll, "LdrRegisterDllNotification");
-        unenroll_ = FunctionOf<NTSTATUS(NTAPI*)(void*)>(ntdll, "LdrUnregisterDllNotification");
-        EXPECT_EQ(enroll(0, &Count, this, &cookie_), 0);
-    }
-    ~LoadCount() { unenroll_(cookie_); }
-    LoadCount(const LoadCount&) = delete;
-    LoadCount& operator=(const LoadCount&) = delete;
-    int loads = 0;
-
-  private:
-    static void CALLBACK Count(ULONG reason, const Data* data, void* context) {
-        auto* self = static_cast<LoadCount*>(context);
-        constexpr ULONG kLoaded = 1;
-        if (reason == kLoaded &&
-            ::CompareStringOrdinal(data->baseName->Buffer, data->baseName->Length / 2,
-                                   self->library_, -1, TRUE) == CSTR_EQUAL) {
-            ++self->loads;
-        }
-    }
-
-    const wchar_t* library_;
-    NTSTATUS(NTAPI* unenroll_)(void*) = nullptr;
-    void* cookie_ = nullptr;
+// What the loader tells of a library it has loaded or unloaded.
+struct LoaderNews {
+    ULONG flags;
+    const UNICODE_STRING* fullName;
+    const UNICODE_STRING* baseName;
 };
+void CALLBACK CountLackingLoads(ULONG reason, const LoaderNews* news, void*) {
+    constexpr ULONG kLoaded = 1;
+    lackingLoads += reason == kLoaded &&
+                    ::CompareStringOrdinal(news->baseName->Buffer, news->baseName->Length / 2,
+                                           kLacking, -1, TRUE) == CSTR_EQUAL;
+}
 
 TEST_F(SpokenNameTest, WithoutAFunctionOfItsLibrariesTheUnnamedObjectAnswersAndNoLoadIsTriedAgain) {
-    // A library of the system's that lacks every function asked for, and is not loaded otherwise.
-    constexpr const wchar_t* kLacking = L"ktmw32.dll";
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    void* cookie = nullptr;
+    ASSERT_EQ((FunctionOf<NTSTATUS(NTAPI*)(ULONG, decltype(&CountLackingLoads), void*, void**)>(
+                  ntdll, "LdrRegisterDllNotification")(0, CountLackingLoads, nullptr, &cookie)),
+              0);
     for (const SpokenNameLibraries& libraries :
          {SpokenNameLibraries{.com = kLacking}, SpokenNameLibraries{.automation = kLacking},
           SpokenNameLibraries{.accessibility = kLacking}}) {
-        ASSERT_EQ(::GetModuleHandleW(kLacking), nullptr) << "the last failure left it loaded";
-        const LoadCount count(kLacking);
+        EXPECT_EQ(::GetModuleHandleW(kLacking), nullptr) << "the last failure left it loaded";
+        lackingLoads = 0;
         Toolkit toolkit(::GetModuleHandleW(nullptr), libraries);
         for (const char* name : {"MenuColor", "ActivePic", "fontCmb"}) {
             const HWND window = ::GetDlgItem(toolkit.Handle(), ControlIdOf(name));
             EXPECT_EQ(NameOf(*ClientObject(window).get()), NameOf(*PlatformObject(window).get()))
                 << name;
         }
-        EXPECT_EQ(count.loads, 1);
+        EXPECT_EQ(lackingLoads, 1);
     }
+    FunctionOf<NTSTATUS(NTAPI*)(void*)>(ntdll, "LdrUnregisterDllNotification")(cookie);
 }
 
 TEST(SpokenNames, ARowForAControlThatCannotSayItIsAnErrorNamingTheControl) {

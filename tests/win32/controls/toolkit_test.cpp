@@ -67,9 +67,7 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
         ::SendMessageW(toolkit_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                        reinterpret_cast<LPARAM>(&suggested));
         for (const ControlDesign& design : kFormControls) {
-            RECT shown{}, expected = PixelRectOf(design, dpi);
-            ::GetWindowRect(Hwnd(design.name), &shown);
-            ::MapWindowPoints(nullptr, toolkit_.Handle(), reinterpret_cast<POINT*>(&shown), 2);
+            const RECT shown = Place(design.name), expected = PixelRectOf(design, dpi);
             EXPECT_EQ(std::memcmp(&shown, &expected, sizeof shown), 0)
                 << design.name << " at " << dpi;
             // A picture box has no font for Windows to draw with: it draws its image itself.
@@ -140,8 +138,7 @@ TEST_F(ToolkitTest, ALabelShowsTheFaceSetOrItsStandInAndReportsTheFaceSet) {
               std::tuple(true, false, false));
     auto realised = [&](const char* control) {  // the face GDI really uses
         const WindowDc screen(nullptr);
-        const ScopedSelect font(
-            screen.get(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(control), WM_GETFONT, 0, 0)));
+        const ScopedSelect font(screen.get(), Font(control));
         wchar_t face[LF_FACESIZE] = {};
         ::GetTextFaceW(screen.get(), LF_FACESIZE, face);
         return std::wstring(face);
