@@ -64,17 +64,17 @@ std::vector<Asked> Windows(const Program& program) {
 
 class ScreenReader : public ::testing::Test {
   protected:
-    ScreenReader() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-    ~ScreenReader() override {
-        ::DeleteTimerQueueTimer(nullptr, deadline_, INVALID_HANDLE_VALUE);
-        ::CoUninitialize();
-    }
     // A blocked SendMessage or COM call waits for the program as long as it takes: after 30 s
     // the program is ended, which fails at once whatever still waits for it.
     void SetUp() override {
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         ASSERT_TRUE(program_.main) << "no window";
         ::CreateTimerQueueTimer(&deadline_, nullptr, Expire, program_.process.hProcess, 30000, 0,
                                 WT_EXECUTEONLYONCE);
+    }
+    void TearDown() override {
+        ::DeleteTimerQueueTimer(nullptr, deadline_, INVALID_HANDLE_VALUE);
+        ::CoUninitialize();
     }
     static void CALLBACK Expire(void* process, BOOLEAN) {
         std::fputs("the program has not answered for 30 s: ended\n", stderr);
