@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/services/dpi.h"
+#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 #include "win32/services/windows_error.h"
 
@@ -57,6 +58,7 @@ const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
 }
 
 UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
+    const StartupCost cost(StartupWork::FontsMade);
     LOGFONTW font{};
     font.lfHeight = FontHeight(wanted.points, dpi);
     font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
