@@ -259,7 +259,8 @@ int main() {
         return run.marks.at(phase) - previous;
     };
     std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
-    for (const auto& [phase, label] : phases) {
+    for (const auto& [phaseName, label] : phases) {
+        const char* phase = phaseName;  // a variable, which lambdas can take
         row(label, [&](const Build&, const Run& run) { return phaseTime(run, phase); });
         // The kinds of work that either build did in this phase; a build
         // that did one in some runs did none of it in the others.
