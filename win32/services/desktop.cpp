@@ -34,7 +34,9 @@ std::vector<std::u16string> ListScreenFonts() {
     std::vector<std::u16string> faces;
     LOGFONTW any{};
     any.lfCharSet = DEFAULT_CHARSET;
-    WindowDc screen(nullptr);
+    // A memory DC made for the screen has the screen's fonts, and asks the
+    // Wine server for nothing, unlike the screen's own DC.
+    const UniqueMemoryDc screen(::CreateCompatibleDC(nullptr));
     ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
     // A face comes once for each character set it has: the copies go first,
     // cheaply, so the platform's comparison sorts each face once.

@@ -35,7 +35,9 @@ bool IsFaceInstalled(const std::u16string& face) {
         return false;
     }
     bool found = false;
-    WindowDc screen(nullptr);
+    // A memory DC made for the screen has the screen's fonts, and asks the
+    // Wine server for nothing, unlike the screen's own DC.
+    const UniqueMemoryDc screen(::CreateCompatibleDC(nullptr));
     ::EnumFontFamiliesExW(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found),
                           0);
     return found;
