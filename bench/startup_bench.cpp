@@ -244,7 +244,7 @@ int main() {
         if (values.empty()) {
             return std::string("-");
         }
-        char text[32];
+        char text[32] = {};
         std::snprintf(text, sizeof text, "%.2f", Median(values));
         return std::string(text);
     };
