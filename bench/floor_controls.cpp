@@ -4,8 +4,9 @@
 // The same kinds and number of controls as the editor (3 push buttons, 4 check boxes, 2 drop-down combo
 // boxes filled with the screen's font faces, 23 labels, 2 picture boxes painted with a 256-stroke
 // gradient), common controls 6 through a manifest, a few fonts; no registry, no logic.
-// Built also with its start-up phases marked (QUILL_STARTUP_MARKS), and importing the colour
-// dialog's library without calling it (FLOOR_IMPORTS_COMDLG32), to show what that import costs.
+// Built also with its start-up phases marked (QUILL_STARTUP_MARKS), its font making, font
+// enumeration and list filling timed as the program's are, and importing the colour dialog's
+// library without calling it (FLOOR_IMPORTS_COMDLG32), to show what that import costs.
 #include <windows.h>
 #include <commctrl.h>
 #ifdef FLOOR_IMPORTS_COMDLG32
@@ -13,6 +14,9 @@
 #endif
 #include "win32/program/startup_marks.h"
 using quill::win32::StartupMark;
+using quill::win32::StartupCost;
+using quill::win32::StartupWork;
+#include <optional>
 #include <vector>
 #include <string>
 static std::vector<std::wstring> faces;
@@ -54,13 +58,16 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
   RegisterClassW(&pc);
   HWND top = CreateWindowW(L"FloorC", L"Floor controls", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                            CW_USEDEFAULT, 0, 295, 410, nullptr, nullptr, hi, nullptr);
+  std::optional<StartupCost> cost(std::in_place, StartupWork::FontsMade);
   HFONT f1 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial Narrow");
   HFONT f2 = CreateFontW(-11, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
   HFONT f3 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 128, 0, 0, 0, 0, L"MS PGothic");
+  cost.emplace(StartupWork::FontList);
   HDC dc = GetDC(top);
   LOGFONTW any{}; any.lfCharSet = DEFAULT_CHARSET;
   EnumFontFamiliesExW(dc, &any, onFace, 0, 0);
   ReleaseDC(top, dc);
+  cost.reset();
   auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, HFONT f) {
     HWND c = CreateWindowW(cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, top, nullptr, hi, nullptr);
     SendMessageW(c, WM_SETFONT, (WPARAM)f, 0);
@@ -73,7 +80,9 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
   for (int i = 0; i < 4; ++i) child(L"BUTTON", boxes[i], BS_AUTOCHECKBOX | WS_TABSTOP, 8 + 70 * i, 40, 65, 13, f2);
   for (int y : {8, 176}) {
     HWND c = child(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 8, y, 273, 300, f1);
+    cost.emplace(StartupWork::ListFilling);
     for (auto& face : faces) SendMessageW(c, CB_ADDSTRING, 0, (LPARAM)face.c_str());
+    cost.reset();
     SetWindowTextW(c, L"Tahoma");
   }
   for (int i = 0; i < 23; ++i)

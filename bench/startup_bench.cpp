@@ -4,8 +4,10 @@
 // previews before it shows its window), in alternating runs, with the spread
 // of the ratio; the floor importing the colour dialog's library, which the
 // program loads only when the dialog opens; a profile of both by phase, from
-// builds that mark each phase's end; the stripped program's size; its peak
-// working set.
+// builds that mark each phase's end, each phase split by the kinds of work
+// done in it; the stripped program's size; its peak working set. A build
+// none of whose marked runs succeeded has no profile: its figures read
+// "n/a" and the benchmark fails.
 
 #include <windows.h>
 
@@ -14,12 +16,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "win32/services/startup_costs.h"
 
 namespace {
 
@@ -43,20 +48,27 @@ struct Run {
     double shownMs = -1;  // negative: the window never showed
     SIZE_T peakWorkingSet = 0;
     std::map<std::string, double> marks;  // each phase's end, in ms from the start
+    std::map<std::string, double> work;   // "<phase>: <work>", in ms it took
 };
 
-// The phase marks a marked build left in `file`, in ms from `start`.
-std::map<std::string, double> ReadMarks(const std::wstring& file, double start) {
-    std::map<std::string, double> marks;
+// The phase marks and work times a marked build left in `file`, in ms (a
+// mark from `start`).
+void ReadMarks(const std::wstring& file, double start, Run& run) {
     std::ifstream in(std::string(file.begin(), file.end()));
     std::string line;
     while (std::getline(in, line)) {
         const std::size_t space = line.rfind(' ');
-        if (space != std::string::npos) {
-            marks[line.substr(0, space)] = std::stod(line.substr(space + 1)) / TicksPerMs() - start;
+        if (space == std::string::npos) {
+            continue;
+        }
+        const std::string name = line.substr(0, space);
+        const double ms = std::stod(line.substr(space + 1)) / TicksPerMs();
+        if (name.find(": ") != std::string::npos) {
+            run.work[name] = ms;
+        } else {
+            run.marks[name] = ms - start;
         }
     }
-    return marks;
 }
 
 // Starts the program, waits for its visible window with this caption, reads
@@ -112,7 +124,7 @@ Run TimeOneStart(const std::wstring& exe, const wchar_t* caption,
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     if (!marksFile.empty()) {
-        run.marks = ReadMarks(marksFile, start);
+        ReadMarks(marksFile, start, run);
     }
     return run;
 }
@@ -176,7 +188,9 @@ int main() {
         Percentile(comdlgRatios, 0.75));
 
     // The profile: builds that mark each phase's end, alternating too. Each
-    // phase runs from the previous mark (the first from process start).
+    // phase runs from the previous mark (the first from process start); the
+    // kinds of work timed within it are lines of their own, and what they
+    // leave of it one more.
     const std::pair<const char*, const char*> phases[] = {
         {"entry", "process start to main (loader, imports, runtime)"},
         {"common controls", "common controls registered"},
@@ -185,54 +199,114 @@ int main() {
         {"shown", "shown and painted"}};
     const char* seenShown = "(start-up's end to the benchmark seeing it shown)";
     const std::wstring marksFile = WinePath(QUILL_STARTUP_MARKS_FILE);
-    std::map<std::string, std::vector<double>> programPhases, floorPhases;
-    int programFailed = 0, floorFailed = 0;
+    struct Build {
+        std::vector<Run> runs;  // those that showed the window and marked every phase
+        int failed = 0;
+    };
+    Build programBuild, floorBuild;
     for (int i = 0; i < kRuns; ++i) {
-        for (const auto& [exe, caption, into, failed] :
-             {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programPhases,
-                         &programFailed),
-              std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorPhases,
-                         &floorFailed)}) {
-            const Run run = TimeOneStart(exe, caption, marksFile);
+        for (const auto& [exe, caption, build] :
+             {std::tuple(WinePath(QUILL_MARKED_PROGRAM_PATH), programCaption, &programBuild),
+              std::tuple(WinePath(QUILL_MARKED_FLOOR_PATH), floorCaption, &floorBuild)}) {
+            Run run = TimeOneStart(exe, caption, marksFile);
             // A run that never showed its window, or left a phase unmarked,
             // has no profile: it fails, rather than count as phases of no length.
             if (run.shownMs < 0 || !std::ranges::all_of(phases, [&](const auto& phase) {
                     return run.marks.contains(phase.first);
                 })) {
-                ++*failed;
-                continue;
+                ++build->failed;
+            } else {
+                build->runs.push_back(std::move(run));
             }
-            double previous = 0, started = 0;
-            for (const auto& [phase, label] : phases) {
-                const double end = run.marks.at(phase);
-                (*into)[label].push_back(end - previous);
-                previous = end;
-                started = std::string_view(phase) == "started" ? end : started;
-            }
-            (*into)[seenShown].push_back(run.shownMs - started);
         }
     }
     std::printf("profile, ms each phase takes (medians of %d alternating runs of marked builds):\n",
                 kRuns);
-    if (programFailed + floorFailed > 0) {
+    if (programBuild.failed + floorBuild.failed > 0) {
         std::printf(
             "  failed runs, left out (window not shown or a phase unmarked): program %d, "
             "floor %d\n",
-            programFailed, floorFailed);
+            programBuild.failed, floorBuild.failed);
     }
-    std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
-    auto row = [&](const char* label) {
-        std::printf("  %-50s %8.2f %8.2f\n", label, Median(programPhases[label]),
-                    Median(floorPhases[label]));
+    // One figure of each run of a build, or none where the build has no such
+    // figure (no good run, or none that did this work).
+    using Figure = std::function<std::optional<double>(const Build&, const Run&)>;
+    auto cell = [](const Build& build, const Figure& figure) {
+        std::vector<double> values;
+        for (const Run& run : build.runs) {
+            if (const std::optional<double> value = figure(build, run)) {
+                values.push_back(*value);
+            }
+        }
+        if (build.runs.empty()) {
+            return std::string("n/a");
+        }
+        if (values.empty()) {
+            return std::string("-");
+        }
+        char text[32] = {};
+        std::snprintf(text, sizeof text, "%.2f", Median(values));
+        return std::string(text);
     };
-    for (const auto& [phase, label] : phases) {
-        row(label);
+    auto row = [&](const std::string& label, const Figure& figure) {
+        std::printf("  %-50s %8s %8s\n", label.c_str(), cell(programBuild, figure).c_str(),
+                    cell(floorBuild, figure).c_str());
+    };
+    auto phaseTime = [&](const Run& run, const char* phase) {
+        const auto at = std::ranges::find_if(
+            phases, [&](const auto& p) { return std::string_view(p.first) == phase; });
+        const double previous = at == std::begin(phases) ? 0 : run.marks.at(std::prev(at)->first);
+        return run.marks.at(phase) - previous;
+    };
+    std::printf("  %-50s %8s %8s\n", "phase, to its end", "program", "floor");
+    for (const auto& [phaseName, label] : phases) {
+        const char* phase = phaseName;  // a variable, which lambdas can take
+        row(label, [&](const Build&, const Run& run) { return phaseTime(run, phase); });
+        // The kinds of work that either build did in this phase; a build
+        // that did one in some runs did none of it in the others.
+        auto workKey = [phase](const char* work) { return std::string(phase) + ": " + work; };
+        auto did = [&](const Build& build, const char* work) {
+            return std::ranges::any_of(
+                build.runs, [&](const Run& run) { return run.work.contains(workKey(work)); });
+        };
+        auto workTime = [&](const Run& run, const char* work) {
+            const auto found = run.work.find(workKey(work));
+            return found == run.work.end() ? 0.0 : found->second;
+        };
+        std::vector<const char*> done;
+        for (const char* work : quill::win32::kStartupWorkNames) {
+            if (did(programBuild, work) || did(floorBuild, work)) {
+                done.push_back(work);
+                row(std::string("  ") + work,
+                    [&](const Build& build, const Run& run) -> std::optional<double> {
+                        return did(build, work) ? std::optional(workTime(run, work)) : std::nullopt;
+                    });
+            }
+        }
+        if (!done.empty()) {
+            row("  the rest", [&](const Build&, const Run& run) {
+                double rest = phaseTime(run, phase);
+                for (const char* work : done) {
+                    rest -= workTime(run, work);
+                }
+                return rest;
+            });
+        }
     }
-    row(seenShown);
+    row(seenShown,
+        [&](const Build&, const Run& run) { return run.shownMs - run.marks.at("started"); });
 
     const long long size = FileSize(WinePath(QUILL_STRIPPED_PROGRAM_PATH));
     std::printf("stripped program size: %lld bytes (%.0f KB; target < 450 KB)\n", size,
                 static_cast<double>(size) / 1024.0);
     std::printf("peak working set: %.1f MB\n", static_cast<double>(peak) / (1024.0 * 1024.0));
-    return 0;
+    int status = 0;
+    for (const auto& [name, build] :
+         {std::pair("program", &programBuild), std::pair("floor", &floorBuild)}) {
+        if (build->runs.empty()) {
+            std::printf("no marked run of the %s succeeded: it has no profile\n", name);
+            status = 1;
+        }
+    }
+    return status;
 }

@@ -7,9 +7,10 @@ namespace quill {
 
 namespace {
 
-// A coordinate in `units` spanning `pixels` as the nearest pixel, halves to even.
+// A coordinate in `units` spanning `pixels` as the nearest pixel, halves to
+// even (rint: see Rounded in titlebar_preview.cpp).
 int ToPixel(float value, int pixels, float units) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(value) * pixels / units));
+    return static_cast<int>(std::rint(static_cast<double>(value) * pixels / units));
 }
 
 }  // namespace

@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <vector>
 
 namespace quill {
 namespace {
 
-// Owns one key handle of the store and closes it on every way out.
+// Owns one key handle of the store and closes it on every way out. A guard
+// given the kept keys takes a key from them, or leaves the key it opened there.
 class KeyGuard {
   public:
-    explicit KeyGuard(RegistryStore& store) noexcept : store_(store) {}
+    explicit KeyGuard(RegistryStore& store, std::vector<KeptKey>* kept = nullptr) noexcept
+        : store_(store), kept_(kept) {}
     ~KeyGuard() {
-        if (open_) {
+        if (open_ && kept_ == nullptr) {
             store_.CloseKey(handle_);
         }
     }
@@ -20,13 +23,25 @@ class KeyGuard {
 
     // Opens subKey below parent; true on success.
     bool Open(KeyHandle parent, std::string_view subKey, std::uint32_t access) {
+        if (kept_ != nullptr) {
+            for (const KeptKey& key : *kept_) {
+                if (key.parent == parent && key.subKey == subKey && key.access == access) {
+                    handle_ = key.handle;
+                    return open_ = true;
+                }
+            }
+        }
         open_ = store_.OpenKey(parent, subKey, access, handle_) == kErrorSuccess;
+        if (open_ && kept_ != nullptr) {
+            kept_->push_back({parent, std::string(subKey), access, handle_});
+        }
         return open_;
     }
     KeyHandle get() const noexcept { return handle_; }
 
   private:
     RegistryStore& store_;
+    std::vector<KeptKey>* kept_;
     KeyHandle handle_ = 0;
     bool open_ = false;
 };
@@ -50,16 +65,35 @@ std::u16string TextOf(const AnsiCodec& codec, const ByteArray& buffer, std::uint
 
 }  // namespace
 
+RegistryAccess::~RegistryAccess() {
+    CloseKeptKeys();
+}
+
+RegistryAccess::KeepingKeys::~KeepingKeys() {
+    if (--access_.keeping_ == 0) {
+        access_.CloseKeptKeys();
+    }
+}
+
+void RegistryAccess::CloseKeptKeys() noexcept {
+    // The last opened first: a key before the one it was opened below.
+    while (!kept_.empty()) {
+        store_.CloseKey(kept_.back().handle);
+        kept_.pop_back();
+    }
+}
+
 ReadResult RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
                                             std::u16string_view ValueName,
                                             const Variant& DefaultValue) {
-    KeyGuard key(store_);
+    std::vector<KeptKey>* kept = keeping_ > 0 ? &kept_ : nullptr;
+    KeyGuard key(store_, kept);
     if (!key.Open(kHkeyCurrentUser, codec_.ToAnsi(sKeyName), kKeyQueryValue)) {
         return {Empty{}, false};
     }
     const Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
 
-    KeyGuard reader(store_);
+    KeyGuard reader(store_, kept);
     if (!reader.Open(key.get(), "", kKeyRead)) {
         return {fallback};
     }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/services/dpi.h"
+#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 #include "win32/services/windows_error.h"
 
@@ -194,6 +195,7 @@ void ComboBoxWindow::Rescale(int dpi, FontFactory& fonts) {
 }
 
 void ComboBoxWindow::AddItem(std::u16string_view text) {
+    const StartupCost cost(StartupWork::ListFilling);
     // While the window is not shown, the list fills without asking for each
     // entry to be repainted (under Wine a request to the window server
     // each): it is drawn when it first drops down.

@@ -19,8 +19,10 @@ namespace quill::win32 {
 namespace {
 
 constexpr wchar_t kFormClassName[] = L"QuillmarForm";
-constexpr DWORD kFormStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The window clips its children from its first paint on (Show): made clipping
+// them, showing it would erase each child on its own before painting it,
+// which under Wine is three requests to the server a child.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // The identifier of the button that a dialog key presses.
@@ -190,6 +192,10 @@ void Toolkit::Unload() {
 void Toolkit::Show(int showCommand) {
     ::ShowWindow(window_.get(), showCommand);
     ::UpdateWindow(window_.get());
+    const LONG_PTR style = ::GetWindowLongPtrW(window_.get(), GWL_STYLE);
+    if ((style & WS_CLIPCHILDREN) == 0) {
+        ::SetWindowLongPtrW(window_.get(), GWL_STYLE, style | WS_CLIPCHILDREN);
+    }
     HWND first = ::GetNextDlgTabItem(window_.get(), nullptr, FALSE);
     if (first != nullptr) {
         ::SetFocus(first);

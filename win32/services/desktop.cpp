@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "win32/services/handles.h"
+#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 
 namespace quill::win32 {
@@ -29,10 +30,13 @@ int Compare(const std::u16string& a, const std::u16string& b) {
 }  // namespace
 
 std::vector<std::u16string> ListScreenFonts() {
+    const StartupCost cost(StartupWork::FontList);
     std::vector<std::u16string> faces;
     LOGFONTW any{};
     any.lfCharSet = DEFAULT_CHARSET;
-    WindowDc screen(nullptr);
+    // A memory DC made for the screen has the screen's fonts, and asks the
+    // Wine server for nothing, unlike the screen's own DC.
+    const UniqueMemoryDc screen(::CreateCompatibleDC(nullptr));
     ::EnumFontFamiliesExW(screen.get(), &any, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
     // A face comes once for each character set it has: the copies go first,
     // cheaply, so the platform's comparison sorts each face once.

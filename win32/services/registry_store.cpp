@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win32/services/startup_costs.h"
+
 namespace quill::win32 {
 namespace {
 
@@ -20,6 +22,7 @@ HKEY ToHkey(KeyHandle key) {
 
 std::int32_t RegistryStore::OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
                                     KeyHandle& result) {
+    const StartupCost cost(StartupWork::RegistryReads);
     const std::string path(subKey);  // the API wants a terminated string
     HKEY opened = nullptr;
     const LONG status = ::RegOpenKeyExA(ToHkey(parent), path.c_str(), 0, access, &opened);
@@ -32,6 +35,7 @@ std::int32_t RegistryStore::OpenKey(KeyHandle parent, std::string_view subKey, s
 std::int32_t RegistryStore::QueryValue(KeyHandle key, std::string_view valueName,
                                        std::uint32_t& type, std::uint8_t* data,
                                        std::uint32_t& length) {
+    const StartupCost cost(StartupWork::RegistryReads);
     const std::string name(valueName);
     DWORD storedType = type;
     DWORD size = length;
@@ -49,6 +53,7 @@ std::int32_t RegistryStore::SetValue(KeyHandle key, std::string_view valueName, 
 }
 
 void RegistryStore::CloseKey(KeyHandle key) {
+    const StartupCost cost(StartupWork::RegistryReads);
     ::RegCloseKey(ToHkey(key));
 }
 
