@@ -48,6 +48,18 @@ void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* win
     }
 }
 
+LRESULT ControlWindow::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                              WNDPROC next) const {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT object = spokenNames_.Answer(window, wParam, lParam, spokenName_);
+            object != 0) {
+            return object;
+        }
+    }
+    return next != nullptr ? ::CallWindowProcW(next, window, message, wParam, lParam)
+                           : ::DefWindowProcW(window, message, wParam, lParam);
+}
+
 void ControlWindow::InvalidateIfShown() const {
     if (::IsWindowVisible(hwnd_.get())) {
         ::InvalidateRect(hwnd_.get(), nullptr, FALSE);

@@ -73,12 +73,12 @@ class ControlWindow {
     // shown, as showing it paints it whole (under Wine every request goes to
     // the window server).
     void InvalidateIfShown() const;
-    // WM_GETOBJECT for `window` (the control's or one inside it): a
-    // reference to its client object with the control's spoken name, or 0
-    // when the window's own procedure answers.
-    LRESULT AnswerSpokenName(HWND window, WPARAM wParam, LPARAM lParam) const noexcept {
-        return spokenNames_.Answer(window, wParam, lParam, spokenName_);
-    }
+    // A message that the control's own handling leaves, for `window` (the
+    // control's or one inside it): the question for the client object gets
+    // the control's spoken name; the rest, and what that cannot answer, goes
+    // to `next`, the window's own procedure (DefWindowProc for our classes).
+    LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   WNDPROC next = nullptr) const;
 
     const ControlDesign& design_;
     EventRouter& events_;

@@ -123,13 +123,8 @@ LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             pressed_ = false;
             return 0;
-        case WM_GETOBJECT:
-            if (const LRESULT object = AnswerSpokenName(hwnd_.get(), wParam, lParam); object != 0) {
-                return object;
-            }
-            return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
         default:
-            return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
+            return PassOn(hwnd_.get(), message, wParam, lParam);
     }
 }
 

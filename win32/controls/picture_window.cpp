@@ -118,13 +118,8 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
             ::SetFocus(hwnd_.get());  // it is in the focus order, like any control
             return 0;
-        case WM_GETOBJECT:
-            if (const LRESULT object = AnswerSpokenName(hwnd_.get(), wParam, lParam); object != 0) {
-                return object;
-            }
-            return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
         default:
-            return ::DefWindowProcW(hwnd_.get(), message, wParam, lParam);
+            return PassOn(hwnd_.get(), message, wParam, lParam);
     }
 }
 

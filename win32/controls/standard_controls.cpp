@@ -154,13 +154,8 @@ LRESULT CALLBACK ComboBoxWindow::NameProcedure(HWND hwnd, UINT message, WPARAM w
                                                LPARAM lParam) {
     const auto* box =
         reinterpret_cast<const ComboBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT object = box->AnswerSpokenName(hwnd, wParam, lParam); object != 0) {
-            return object;
-        }
-    }
-    return ::CallWindowProcW(hwnd == box->edit_ ? box->editProcedure_ : box->comboProcedure_, hwnd,
-                             message, wParam, lParam);
+    return box->PassOn(hwnd, message, wParam, lParam,
+                       hwnd == box->edit_ ? box->editProcedure_ : box->comboProcedure_);
 }
 
 void ComboBoxWindow::FitHeight(int dpi) {
