@@ -121,9 +121,10 @@ ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext&
                 LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
     FitHeight(context.dpi);
-    COMBOBOXINFO parts{};
+    COMBOBOXINFO parts{};  // no edit field where the call fails
     parts.cbSize = sizeof(parts);
-    if (::GetComboBoxInfo(hwnd_.get(), &parts) && parts.hwndItem != nullptr) {
+    ::GetComboBoxInfo(hwnd_.get(), &parts);
+    if (parts.hwndItem != nullptr) {
         edit_ = parts.hwndItem;
         editProcedure_ = Wrap(edit_);
     }

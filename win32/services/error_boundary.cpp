@@ -24,11 +24,11 @@ std::u16string ErrorMessageText(std::int32_t number, const std::string& descript
         // A program without its texts still says what failed.
         return numberText + u": " + codec.FromAnsi(description);
     }
-    // One pass: a description holding "%1" stays as it is.
+    // One pass: a description holding "%1" stays as it is. A frame ending in '%' reads its
+    // terminating null after it, which is neither digit.
     std::u16string text;
     for (std::size_t i = 0; i < frame.size(); ++i) {
-        if (frame[i] == u'%' && i + 1 < frame.size() &&
-            (frame[i + 1] == u'1' || frame[i + 1] == u'2')) {
+        if (frame[i] == u'%' && (frame[i + 1] == u'1' || frame[i + 1] == u'2')) {
             text += frame[++i] == u'1' ? numberText : said;
         } else {
             text += frame[i];
