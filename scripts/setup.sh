@@ -3,8 +3,9 @@
 # the Debian package's build dependencies (debian/control, with Debian's
 # build-essential) and the project's test tools. Idempotent: when everything
 # is already there it only checks and returns.
-# Both Wine loaders are installed; where the machine runs no 32-bit code the
-# 32-bit one stays unused (the Wine scripts probe it before use).
+# Both Wine loaders are installed, the 32-bit one where the mirror has its
+# packages; where the machine runs no 32-bit code it stays unused (the Wine
+# scripts probe it before use).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
