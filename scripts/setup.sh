@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   make g++ googletest libgtest-dev
-  wine wine64 wine32:i386 fonts-wine xvfb xauth
+  wine wine64 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic fonts-wqy-microhei
   clang libclang-rt-dev clang-tidy cppcheck
   debootstrap locales
@@ -20,8 +20,10 @@ packages=(
 
 # A mirror caught in the middle of a sync fails an update for a while; after
 # three tries the lists that did come are used, and an install that needs one
-# that did not fails on its own.
+# that did not fails on its own. One refresh a run is enough.
 refresh_lists() {
+  [[ -z ${lists_refreshed:-} ]] || return 0
+  lists_refreshed=1
   local try
   for try in 1 2 3; do
     apt-get update -qq && return 0
@@ -40,32 +42,30 @@ if ! ls /usr/share/fonts/truetype/liberation*/LiberationSansNarrow-Regular.ttf >
   offered fonts-liberation-sans-narrow && packages+=(fonts-liberation-sans-narrow)
 fi
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep 'install ok installed' >/dev/null; }
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 
+# The 32-bit loader comes from the i386 architecture, on its own (below).
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  missing+=(wine32:i386)
 fi
+need32=false
+installed wine32:i386 || need32=true
 
 build_deps_met() { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps >/dev/null 2>&1; }
 
-if ((${#missing[@]})) || ! build_deps_met; then
+if ((${#missing[@]})) || $need32 || ! build_deps_met; then
   export DEBIAN_FRONTEND=noninteractive
   refresh_lists
   apt-get build-dep -y -qq --no-install-recommends ./ >/dev/null
-  native=()
-  for p in "${missing[@]}"; do
-    [[ $p == wine32:i386 ]] || native+=("$p")
-  done
-  ((${#native[@]} == 0)) || apt-get install -y -qq --no-install-recommends "${native[@]}"
+  ((${#missing[@]} == 0)) || apt-get install -y -qq --no-install-recommends "${missing[@]}"
   # The 32-bit loader needs the i386 packages at the versions of the amd64
   # ones; where the mirror lacks them (its i386 lists out of date) the machine
   # is left as one that runs no 32-bit Wine, which the tests say and skip.
-  if [[ " ${missing[*]} " == *" wine32:i386 "* ]] &&
-    ! apt-get install -y -qq --no-install-recommends wine32:i386; then
+  if $need32 && ! apt-get install -y -qq --no-install-recommends wine32:i386; then
     echo "setup: wine32:i386 cannot be installed (above): the 32-bit program's Wine tests will be skipped" >&2
   fi
 fi
