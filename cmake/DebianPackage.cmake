@@ -1,34 +1,31 @@
-# The Debian package, built from source as Debian builds it, and its tests:
+# The Debian package, built from source as Debian builds it, and its tests,
+# each through Debian's own tools:
 # - package.deb: the source package, and the .deb built from it on this
-#   machine (scripts/make-deb.sh, as scripts/package.sh does);
-# - package.lint: Debian's checkers over the source package and the .deb;
-# - package.reproducible: built again elsewhere, later, with another umask,
-#   locale and time zone, the same bytes;
-# - package.build.RELEASE: built in a clean root of the release holding only
-#   the build dependencies, without network; the same bytes as this
-#   machine's build on its own release, and twice the same on the other;
-# - package.RELEASE: installed, used as a new user and purged in a minimal
-#   root of each supported release (scripts/test-package.sh).
-# Those that make roots are skipped inside the Debian lane.
-get_filename_component(_builds "${CMAKE_BINARY_DIR}/.." ABSOLUTE)
+#   machine (scripts/package.sh);
+# - package.lint: lintian, desktop-file-validate and appstreamcli;
+# - package.reproducible: reprotest's two builds, the second varied;
+# - package.build.RELEASE: sbuild in a throwaway root of the release, as
+#   Debian's build daemons build; on this machine's own release, the same
+#   bytes as package.deb's;
+# - package.RELEASE: the package's DEP-8 tests (debian/tests), run by
+#   autopkgtest in throwaway testbeds of the release.
+# Those that need a testbed or root of their own skip inside a testbed.
 set(_deb_dir ${CMAKE_BINARY_DIR}/deb)
 set(_machine ${_deb_dir}/machine)
 set(_deb ${_machine}/quillmar-appearance_${PROJECT_VERSION}_amd64.deb)
-add_test(NAME package.deb COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-deb.sh ${_machine})
+set(_dsc ${_machine}/source/quillmar-appearance_${PROJECT_VERSION}.dsc)
+set(_scripts ${CMAKE_SOURCE_DIR}/scripts)
+add_test(NAME package.deb COMMAND ${_scripts}/package.sh ${_machine})
 set_tests_properties(package.deb PROPERTIES FIXTURES_SETUP debian_package TIMEOUT 900 COST 900)
-add_test(NAME package.lint COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-deb.sh ${_deb}
-                                   ${_machine}/source/quillmar-appearance_${PROJECT_VERSION}.dsc)
-set_tests_properties(package.lint PROPERTIES FIXTURES_REQUIRED debian_package TIMEOUT 300)
-add_test(NAME package.reproducible COMMAND ${CMAKE_SOURCE_DIR}/scripts/test-reproducible.sh ${_machine})
-set_tests_properties(package.reproducible PROPERTIES FIXTURES_REQUIRED debian_package TIMEOUT 900)
+add_test(NAME package.lint COMMAND ${_scripts}/check-deb.sh ${_deb} ${_dsc})
+add_test(NAME package.reproducible COMMAND ${_scripts}/test-reproducible.sh ${_dsc} ${_deb_dir}/reprotest)
+set_tests_properties(package.lint package.reproducible PROPERTIES FIXTURES_REQUIRED debian_package TIMEOUT 900)
 foreach(release bookworm trixie)
   add_test(NAME package.build.${release}
-           COMMAND ${CMAKE_SOURCE_DIR}/scripts/test-build-in-root.sh ${release} ${_machine}
-                   ${_deb_dir}/root-${release})
+           COMMAND ${_scripts}/test-sbuild.sh ${release} ${_dsc} ${_machine} ${_deb_dir}/sbuild-${release})
   add_test(NAME package.${release}
-           COMMAND ${CMAKE_SOURCE_DIR}/scripts/test-package.sh ${release} ${_deb}
-                   ${_builds}/win64/tests/package/apply_driver.exe)
-  # Started first (COST): most of their time is waiting for the network and
+           COMMAND ${_scripts}/test-package.sh ${release} ${_deb} ${_dsc} ${_deb_dir}/autopkgtest-${release})
+  # Started first (COST): much of their time is waiting for the network and
   # the disk, beside the tests that keep the cores busy.
   set_tests_properties(package.build.${release} package.${release} PROPERTIES
                        FIXTURES_REQUIRED debian_package COST 1000 SKIP_RETURN_CODE 77 TIMEOUT 2400)

@@ -1,13 +1,35 @@
 #!/usr/bin/env bash
 # Installs the Debian package's build dependencies (debian/control's
 # Build-Depends and Debian's build-essential, from Debian's packages; nothing
-# of the project's test tools) and builds the package from source; prints the
-# .deb's path. Install it with `apt-get install ./<that path>`.
+# of the project's test tools) and builds the package from source as
+# Debian's builders do: the source package (scripts/make-source.sh), then
+# `dpkg-buildpackage -b` in its unpacked tree, which builds both Windows
+# programs with MinGW-w64 (debian/rules). Prints the .deb's path; install it
+# with `apt-get install ./<that path>`. Leaves in OUT_DIR (default build/deb)
+# the .deb and its .buildinfo, source/ (the source package) and build/ (the
+# build's tree and log).
+# Usage: package.sh [OUT_DIR]   (a new folder, or one these scripts made)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps >/dev/null 2>&1; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get build-dep -y -qq --no-install-recommends ./ >/dev/null
+repo=$(cd "$(dirname "$0")/.." && pwd -P)
+source "$repo/scripts/lib/debian-tools.sh"
+source "$repo/scripts/lib/output-dir.sh"
+if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps "$repo/debian/control" >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  quill_install_build_deps "$repo"
 fi
-bash scripts/make-deb.sh build/deb
+out=$(realpath -m "${1:-$repo/build/deb}")
+quill_fresh_output_dir "$out"
+dsc=$(bash "$repo/scripts/make-source.sh" "$out/source")
+tree=$out/build/$(basename "$dsc" .dsc | tr _ -)
+mkdir "$out/build"
+if ! dpkg-source -x "$dsc" "$tree" >"$out/build/source.log" 2>&1; then
+  cat "$out/build/source.log" >&2
+  exit 1
+fi
+if ! (cd "$tree" && dpkg-buildpackage -b -us -uc --jobs-try=auto) >"$out/build/build.log" 2>&1; then
+  tail -40 "$out/build/build.log" >&2
+  echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2
+  exit 1
+fi
+mv "$out"/build/*.deb "$out"/build/*.buildinfo "$out/"
+echo "$out/$(basename "$dsc" .dsc)_amd64.deb"

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Builds the package a second time (scripts/make-deb.sh) in a folder of
-# another name and length, later, with another umask, locale and time zone
-# (scripts/lib/build-variant.sh), and compares it with the build in
-# FIRST_DIR (scripts/compare-builds.sh): the same bytes, or the differences.
-# Usage: test-reproducible.sh FIRST_DIR
+# Builds the package twice from the source package DSC with reprotest, which
+# varies the second build and compares the two with diffoscope: each builds
+# as scripts/package.sh does, as the build user, so the source package is
+# made again too. Varied: the environment, the build path, the kernel's name
+# and address layout, the time (faketime), the host and domain names, HOME,
+# the locale, PATH, the time zone and the umask. Not varied: the user and
+# group (reprotest needs sudo rights to a second user for it), the order of
+# files in folders (disorderfs needs FUSE, which only root has here), the
+# number of cores (both builds take all, which a 2-core machine cannot
+# vary). Compared: the .deb, the source package and both release zips.
+# Usage: test-reproducible.sh DSC OUT_DIR
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd -P)
-source "$repo/scripts/lib/build-variant.sh"
-first=$(realpath "$1")
-second=$(dirname "$first")/second-build-in-a-folder-with-a-much-longer-name
-# shellcheck disable=SC2046 # one word each
-(umask "$(quill_variant_umask)" && env $(quill_variant_env) bash "$repo/scripts/make-deb.sh" "$second" >/dev/null)
-echo "Built again in $second ($(quill_variant_env), umask $(quill_variant_umask)):"
-bash "$repo/scripts/compare-builds.sh" "$first" "$second"
+dsc=$(realpath "$1")
+out=$(realpath -m "$2")
+source "$(dirname "$0")/lib/debian-tools.sh"
+rm -rf -- "$out"
+mkdir -p "$out/tmp"
+dpkg-source -x "$dsc" "$out/tree" >/dev/null
+chown -R "$quill_build_user:" "$out"
+cd "$out"
+TMPDIR=$out/tmp quill_bound setpriv --reuid="$quill_build_user" --regid="$quill_build_user" --init-groups \
+  env HOME="$out" TMPDIR="$out/tmp" reprotest --min-cpus="$(nproc)" --vary=-user_group,-fileordering,-num_cpus \
+  --store-dir="$out/store" -c 'bash scripts/package.sh >/dev/null' tree \
+  'build/deb/*.deb build/deb/source/*.dsc build/deb/source/*.tar.xz build/deb/build/*/obj-win*/*.zip' -- null

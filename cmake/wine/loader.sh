@@ -69,6 +69,26 @@ quill_use_wine() {
   quill_prefix_arch=$arch
 }
 
+# Whether the machine runs 32-bit x86 code at all, asked of the kernel itself
+# with the smallest such program, so that it can be told before Wine's
+# 32-bit loader is installed: an ELF header and one program header of an
+# i386 program whose code is `xor ebx,ebx; xor eax,eax; inc eax; int 0x80`
+# (exit 0). QUILL_NO_32BIT=1 makes it answer no.
+quill_runs_32bit_code() {
+  [[ -z ${QUILL_NO_32BIT:-} || ${QUILL_NO_32BIT} == 0 ]] || return 1
+  local probe status=0
+  probe=$(mktemp) || return 1
+  local elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0\0\0\0\0'
+  elf+='\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08'
+  elf+='\x5b\0\0\0\x5b\0\0\0\x05\0\0\0\0\x10\0\0\x31\xdb\x31\xc0\x40\xcd\x80'
+  # shellcheck disable=SC2059 # the escapes are the format
+  printf "$elf" >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || status=1
+  rm -f "$probe"
+  return $status
+}
+
 # Wine's messages silenced and no offer to install Mono or Gecko into a new
 # prefix, unless the caller asks otherwise.
 quill_quiet_wine() {
