@@ -2,8 +2,9 @@
 # tree. A CTest fixture prepares it (with an Xvfb display and a persistent
 # wineserver) before the first Windows test and tears it down after the last.
 # Both Windows trees feed one ctest run, so every name here carries the
-# tree's: `win32.e2e_apply`, `win64.e2e_apply`. Where the machine runs no
-# 32-bit code, the 32-bit tree's Wine tests exit 77 and show as skipped.
+# tree's: `win32.e2e_apply`, `win64.e2e_apply`, and every Wine test the
+# label `wine_<tree>`. Where the machine runs no 32-bit code, the 32-bit
+# tree's Wine tests exit 77 and show as skipped.
 if(QUILL_TREE STREQUAL win64)
   set(QUILL_WINE_ARCH x86_64)
 else()
@@ -16,11 +17,12 @@ set(_wine_skip 77)
 add_test(NAME ${QUILL_TREE}.wine_environment_start
          COMMAND ${_wine_dir}/start.sh ${QUILL_WINE_STATE} ${QUILL_WINE_ARCH})
 set_tests_properties(${QUILL_TREE}.wine_environment_start PROPERTIES
-  FIXTURES_SETUP wine_${QUILL_TREE} RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE ${_wine_skip})
+  FIXTURES_SETUP wine_${QUILL_TREE} RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE ${_wine_skip}
+  LABELS wine_${QUILL_TREE})
 add_test(NAME ${QUILL_TREE}.wine_environment_stop
          COMMAND ${_wine_dir}/stop.sh ${QUILL_WINE_STATE})
 set_tests_properties(${QUILL_TREE}.wine_environment_stop PROPERTIES
-  FIXTURES_CLEANUP wine_${QUILL_TREE})
+  FIXTURES_CLEANUP wine_${QUILL_TREE} LABELS wine_${QUILL_TREE})
 
 # quill_add_wine_test(NAME COMMAND...): runs COMMAND (a Windows test
 # executable, or a script that takes the tree's kind of program) in this
@@ -35,5 +37,6 @@ function(quill_add_wine_test name)
     # The program speaks the locale's language: English unless a test says.
     ENVIRONMENT_MODIFICATION "QUILL_WINE_STATE=set:${QUILL_WINE_STATE};LC_ALL=set:C"
     SKIP_RETURN_CODE ${_wine_skip}
+    LABELS wine_${QUILL_TREE}
     TIMEOUT 600)
 endfunction()

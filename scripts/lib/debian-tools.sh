@@ -12,7 +12,7 @@
 #                           being made, where no testbed of its own can be had
 #   quill_bound COMMAND...  runs COMMAND so that it ends, with all it started,
 #                           when the calling script ends, however it ends
-#   quill_tarball NAME RELEASE [--with FILE]... ARG...
+#   quill_tarball NAME RELEASE [--kept] [--with FILE]... ARG...
 #                           sets quill_tarball_path to a kept tarball of
 #                           RELEASE made by `mmdebstrap --mode=unshare ARG...`
 #                           (see below); call it from the script's own shell,
@@ -52,39 +52,37 @@ quill_bound() {
 # contents of each --with FILE (a path in the repository, copied into the
 # new root's /tmp/quill before the hooks run and removed after them): a
 # changed recipe is a tarball of its own. It is made when missing or a week
-# old, in a folder of its own that becomes the tarball only when complete;
-# what a killed making left is deleted by the next one, and tarballs of the
-# same NAME unused for a day are deleted once a new one is made. Progress
-# goes to stderr.
+# old (with --kept, it returns 1 instead), in a folder of its own that
+# becomes the tarball only when complete; what a killed making left is
+# deleted by the next one, and tarballs of the same NAME unused for a day are
+# deleted once a new one is made. Progress goes to stderr. Every step is
+# checked by hand: callers may call it where set -e is off.
 quill_tarball() {
-  local name=$1 release=$2 files=() args=()
+  local name=$1 release=$2 files=() args=() kept=false
   shift 2
   while (($#)); do
-    if [[ $1 == --with ]]; then
-      files+=("$2")
-      shift 2
-    else
-      args+=("$1")
-      shift
-    fi
+    case $1 in
+      --with) files+=("$2") && shift 2 ;;
+      --kept) kept=true && shift ;;
+      *) args+=("$1") && shift ;;
+    esac
   done
-  local key making tarball=$_quill_cache/$name-$release
+  local key making tarball
   key=$({ printf '%s\0' "$release" "${args[@]}" "${files[@]}" && (cd "$_quill_repo" && cat -- "${files[@]}"); } |
     sha256sum) || return 1
-  tarball+=-${key:0:12}.tar
+  tarball=$_quill_cache/$name-$release-${key:0:12}.tar
   quill_tarball_path=$tarball
   if [[ -f $tarball && -z $(find "$tarball" -mmin +$((7 * 24 * 60))) ]]; then
-    touch -a "$tarball"
+    touch -a "$tarball" || return 1
     return 0
   fi
-  mkdir -p "$_quill_cache"
-  _quill_sweep_makings || return 1
+  ! $kept || return 1
+  mkdir -p "$_quill_cache" && _quill_sweep_makings || return 1
   making=$(mktemp -d "$_quill_cache/.making.$$.XXXXXX") && chmod 0755 "$making" || return 1
-  local copy=() hook
+  local copy=()
   if ((${#files[@]})); then
-    mkdir "$making/files" && (cd "$_quill_repo" && cp --parents -- "${files[@]}" "$making/files/")
-    hook="mkdir -p \"\$1/tmp/quill\" && cp -r $(printf '%q' "$making")/files/. \"\$1/tmp/quill/\""
-    copy=(--customize-hook="$hook")
+    mkdir "$making/files" && (cd "$_quill_repo" && cp --parents -- "${files[@]}" "$making/files/") || return 1
+    copy=(--customize-hook="mkdir -p \"\$1/tmp/quill\" && cp -r $(printf '%q' "$making")/files/. \"\$1/tmp/quill/\"")
     args+=(--customize-hook='rm -rf "$1/tmp/quill"')
   fi
   echo "Making $tarball with mmdebstrap." >&2
@@ -94,9 +92,7 @@ quill_tarball() {
     echo "mmdebstrap could not make the tarball $tarball (above)." >&2
     return 1
   fi
-  chmod 0644 "$making/tarball.tar"
-  mv -- "$making/tarball.tar" "$tarball"
-  rm -rf -- "$making"
+  chmod 0644 "$making/tarball.tar" && mv -- "$making/tarball.tar" "$tarball" && rm -rf -- "$making" || return 1
   find "$_quill_cache" -maxdepth 1 -name "$name-$release-*.tar" ! -path "$tarball" -amin +$((24 * 60)) -delete
 }
 
