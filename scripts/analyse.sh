@@ -25,7 +25,7 @@ if [[ -n "$win32" && -f "$win32/compile_commands.json" ]]; then
     -extra-arg=--target=i686-w64-mingw32 -extra-arg=-nostdinc++ \
     -extra-arg=-isystem"$cxx" -extra-arg=-isystem"$cxx/i686-w64-mingw32" \
     -extra-arg=-isystem"$cxx/backward" \
-    "$root/(win32|testing|tests/win32|tests/editor|tests/e2e|tests/package|bench)/" >"$win32/clang-tidy.log" 2>&1 || status=1
+    "$root/(win32|testing|tests/win32|tests/editor|tests/e2e|bench)/" >"$win32/clang-tidy.log" 2>&1 || status=1
   grep -E "(warning|error):" "$win32/clang-tidy.log" | sort -u || true
 fi
 
@@ -43,7 +43,7 @@ cppcheck_args=(--enable=warning,performance,portability --error-exitcode=1 --inl
   --suppress=missingIncludeSystem --suppress=unmatchedSuppression
   --suppress=normalCheckLevelMaxBranches
   --std=c++20 -j "$jobs" -I"$root")
-windows_code='^(win32|testing|tests/win32|tests/editor|tests/e2e|tests/package|bench)/'
+windows_code='^(win32|testing|tests/win32|tests/editor|tests/e2e|bench)/'
 # Listed from the folders, not from git: an exported tree has no repository.
 mapfile -t sources < <(cd "$root" && find appearance store ports preview editor win32 testing tests bench \
   -name '*.cpp' | sort)

@@ -25,10 +25,13 @@ if quill_can_nest >/dev/null; then
   packages+=(mmdebstrap uidmap sbuild autopkgtest reprotest faketime diffoscope-minimal)
 fi
 
-# A mirror caught in the middle of a sync fails an update for a while; after
-# three tries the lists that did come are used, and an install that needs one
-# that did not fails on its own. The i386 architecture is added first, so
-# that one refresh a run fetches its lists too.
+# The i386 architecture is added first, so that one refresh a run fetches
+# its lists too. A list kept from before the mirror's last sync can name
+# files that the mirror no longer has ("File has unexpected size ... Mirror
+# sync in progress?"): after a failed update the lists are fetched afresh. A
+# mirror caught in the middle of a sync fails for a while; after three tries
+# the lists that did come are used, and an install that needs one that did
+# not fails on its own.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
@@ -38,7 +41,8 @@ refresh_lists() {
   local try
   for try in 1 2 3; do
     apt-get update -qq && return 0
-    ((try == 3)) || sleep 30
+    find /var/lib/apt/lists -maxdepth 1 -type f ! -name lock -delete
+    ((try == 1)) || sleep 30
   done
   echo "setup: some package lists could not be refreshed (above); going on with those there are" >&2
 }
@@ -77,6 +81,9 @@ if ((${#missing[@]})) || $need32 || ! build_deps_met; then
 fi
 
 quill_can_nest >/dev/null || exit 0
+# reprotest's varied build runs under et_EE.UTF-8, which only a locale
+# compiled for it makes vary anything.
+locale -a | grep -x et_EE.utf8 >/dev/null || localedef -i et_EE -c -f UTF-8 et_EE.UTF-8
 # sbuild and reprotest build as an ordinary user; autopkgtest's and
 # mmdebstrap's unshare modes map root, and sbuild's the build user, into a
 # range of subordinate ids of their own, past every range given already.

@@ -29,7 +29,7 @@ if ! why=$(quill_use_wine x86_64); then
 fi
 bash scripts/build.sh
 status=0
-ctest --test-dir build/native --output-on-failure -j"$(nproc)" --timeout 900 "${select[@]}" || status=1
+ctest --test-dir build/native --output-on-failure --no-label-summary -j"$(nproc)" --timeout 900 "${select[@]}" || status=1
 if $in_debian12; then
   bash scripts/test-in-debian.sh bookworm || status=1
 fi
