@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian source package (quillmar-appearance_<version>.dsc and its
-# .tar.xz, format 3.0 (native)) from the working tree: the files git tracks
-# or would track, or in an export without .git every file, less what
-# debian/source/options leaves out (the build folders). Folders and files
-# get the same modes whatever the umask they were made under. Prints the
-# .dsc's path.
+# .tar.xz, format 3.0 (native)) from the working tree, or an export of it:
+# every file but those version control ignores, less what
+# debian/source/options leaves out (the build folders); their modes are the
+# same whatever the umask they were made under. Prints the .dsc's path.
 # Usage: make-source.sh OUT_DIR   (a new folder, or one these scripts made)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
@@ -18,21 +17,11 @@ if [[ $version != "$project" ]]; then
 fi
 quill_fresh_output_dir "$out"
 src=$out/quillmar-appearance-$version
-mkdir "$src"
-
-# The tar options of debian/source/options, for the copy of an export.
 ignores=$(sed -nE 's/^tar-ignore *= *(.+)$/--exclude=\1/p' "$repo/debian/source/options")
 mapfile -t ignored <<<"$ignores"
-if git -C "$repo" rev-parse --git-dir >/dev/null 2>&1; then
-  # Deleted files that git still tracks are left out.
-  git -C "$repo" ls-files -z --cached --others --exclude-standard |
-    (cd "$repo" && while IFS= read -r -d '' f; do if [[ -e $f ]]; then printf '%s\0' "$f"; fi; done) |
-    tar -C "$repo" --null -T - -c | tar -x -C "$src"
-else
-  tar -C "$repo" --exclude-vcs "${ignored[@]}" -c . | tar -x -C "$src"
-fi
+mkdir "$src"
+tar -C "$repo" --exclude-vcs --exclude-vcs-ignores "${ignored[@]}" -c . | tar -x -C "$src"
 chmod -R u+rwX,go+rX,go-w "$src"
-
 if ! (cd "$out" && dpkg-source -b "quillmar-appearance-$version") >"$out/source.log" 2>&1; then
   cat "$out/source.log" >&2
   exit 1

@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian package's build dependencies (debian/control's
-# Build-Depends and Debian's build-essential, from Debian's packages; nothing
-# of the project's test tools) and builds the package from source as
-# Debian's builders do: the source package (scripts/make-source.sh), then
-# `dpkg-buildpackage -b` in its unpacked tree, which builds both Windows
-# programs with MinGW-w64 (debian/rules). Prints the .deb's path; install it
-# with `apt-get install ./<that path>`. Leaves in OUT_DIR (default build/deb)
-# the .deb and its .buildinfo, source/ (the source package) and build/ (the
-# build's tree and log).
+# Build-Depends and build-essential; nothing of the test tools) and builds
+# the package from source as Debian's builders do: the source package
+# (scripts/make-source.sh), then `dpkg-buildpackage -b` in its unpacked tree.
+# Leaves in OUT_DIR (build/deb unless given) the .deb and its .buildinfo,
+# source/ and build/ (the tree and its log); prints the .deb's path.
 # Usage: package.sh [OUT_DIR]   (a new folder, or one these scripts made)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
 source "$repo/scripts/lib/debian-tools.sh"
 source "$repo/scripts/lib/output-dir.sh"
-if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps "$repo/debian/control" >/dev/null 2>&1; then
+if ! dpkg-checkbuilddeps "$repo/debian/control" >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive apt-get update -qq
   quill_install_build_deps "$repo"
 fi
@@ -22,10 +19,7 @@ quill_fresh_output_dir "$out"
 dsc=$(bash "$repo/scripts/make-source.sh" "$out/source")
 tree=$out/build/$(basename "$dsc" .dsc | tr _ -)
 mkdir "$out/build"
-if ! dpkg-source -x "$dsc" "$tree" >"$out/build/source.log" 2>&1; then
-  cat "$out/build/source.log" >&2
-  exit 1
-fi
+dpkg-source -x "$dsc" "$tree" >"$out/build/source.log" 2>&1 || { cat "$out/build/source.log" >&2 && exit 1; }
 if ! (cd "$tree" && dpkg-buildpackage -b -us -uc --jobs-try=auto) >"$out/build/build.log" 2>&1; then
   tail -40 "$out/build/build.log" >&2
   echo "dpkg-buildpackage failed; its output is in $out/build/build.log." >&2

@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# Builds the package twice from the source package DSC with reprotest, which
-# varies the second build and compares the two with diffoscope: each builds
-# as scripts/package.sh does, as the build user, so the source package is
-# made again too. Varied: the environment, the build path, the kernel's name
-# and address layout, the time (faketime), the host and domain names, HOME,
-# the locale, PATH, the time zone and the umask. Not varied: the user and
-# group (reprotest needs sudo rights to a second user for it), the order of
-# files in folders (disorderfs needs FUSE, which only root has here), the
-# number of cores (both builds take all, which a 2-core machine cannot
-# vary). Compared: the .deb, the source package and both release zips.
+# reprotest builds the package twice from the source package DSC, as the
+# build user, each as scripts/package.sh does (so the source package is made
+# again too), the second varied, and compares the .deb, the source package
+# and both release zips with diffoscope. Varied: the environment, the build
+# path, the kernel's name and address layout, the time (faketime), the host
+# and domain names, HOME, the locale, PATH, the time zone and the umask. Not
+# varied: the user and group (reprotest needs sudo rights to a second user),
+# the order of files in folders (disorderfs needs FUSE, which only root has
+# here), the number of cores (both builds take all; two are too few to vary).
 # Usage: test-reproducible.sh DSC OUT_DIR
 set -euo pipefail
 dsc=$(realpath "$1")
 out=$(realpath -m "$2")
 source "$(dirname "$0")/lib/debian-tools.sh"
-rm -rf -- "$out"
-mkdir -p "$out/tmp"
-dpkg-source -x "$dsc" "$out/tree" >/dev/null
-chown -R "$quill_build_user:" "$out"
-cd "$out"
+rm -rf -- "$out" && mkdir -p "$out/tmp" && dpkg-source -x "$dsc" "$out/tree" >/dev/null && cd "$out"
+chown -R "$quill_build_user:" .
 TMPDIR=$out/tmp quill_bound setpriv --reuid="$quill_build_user" --regid="$quill_build_user" --init-groups \
   env HOME="$out" TMPDIR="$out/tmp" reprotest --min-cpus="$(nproc)" --vary=-user_group,-fileordering,-num_cpus \
-  --store-dir="$out/store" -c 'bash scripts/package.sh >/dev/null' tree \
+  --store-dir=store -c 'bash scripts/package.sh >/dev/null' tree \
   'build/deb/*.deb build/deb/source/*.dsc build/deb/source/*.tar.xz build/deb/build/*/obj-win*/*.zip' -- null

@@ -1,35 +1,27 @@
 #!/usr/bin/env bash
-# Builds the source package DSC with sbuild as Debian's build daemons do: in
-# a throwaway root of Debian RELEASE that holds only the build dependencies
-# (--chroot-mode=unshare, over a tarball that mmdebstrap makes with them
-# installed, kept in the machine's cache folder), as the build user, with no
-# network during the build. On this machine's own release the .deb must be
-# the bytes of the machine's build (MACHINE_DIR, as scripts/package.sh leaves
-# it) wherever both had the same build dependencies; where a version
-# differs, this names it. Skipped (77) inside a testbed, which cannot hold
-# another. sbuild's log is kept in OUT_DIR.
+# Builds the source package DSC with sbuild as Debian's build daemons do: in a
+# throwaway root of Debian RELEASE holding only the build dependencies
+# (--chroot-mode=unshare over a kept tarball that mmdebstrap makes with them
+# installed), as the build user, with no network during the build. On this
+# machine's release the .deb must be the bytes of the machine's build in
+# MACHINE_DIR (scripts/package.sh's) where both had the same build
+# dependencies (their .buildinfo); where a version differs, this names it.
+# Skipped (77) inside a testbed. sbuild's log is kept in OUT_DIR.
 # Usage: test-sbuild.sh RELEASE DSC MACHINE_DIR OUT_DIR
 set -euo pipefail
-release=$1
+release=$1 out=$(realpath -m "$4")
 dsc=$(realpath "$2")
 machine=$(realpath "$3")
-out=$(realpath -m "$4")
 source "$(dirname "$0")/lib/debian-tools.sh"
-if ! why=$(quill_can_nest); then
-  echo "Skipped: $why."
-  exit 77
-fi
-quill_tarball sbuild "$release" --variant=buildd --with debian/control --with scripts/lib/debian-tools.sh \
+why=$(quill_can_nest) || { echo "Skipped: $why." && exit 77; }
+quill_tarball sbuild "$release" --variant=buildd \
   --chrooted-customize-hook='bash -c ". /tmp/quill/scripts/lib/debian-tools.sh && quill_install_build_deps /tmp/quill"'
-rm -rf -- "$out"
-mkdir -p "$out/tmp"
-cp "$dsc" "${dsc%.dsc}.tar.xz" "$out/"
-chown -R "$quill_build_user:" "$out"
-cd "$out"
+rm -rf -- "$out" && mkdir -p "$out/tmp" && cp "$dsc" "${dsc%.dsc}.tar.xz" "$out/" && cd "$out"
+chown -R "$quill_build_user:" .
 # setpriv, not runuser, which would start a session that quill_bound cannot end.
 if ! TMPDIR=$out/tmp quill_bound setpriv --reuid="$quill_build_user" --regid="$quill_build_user" --init-groups \
-  env HOME="$out" sbuild --chroot-mode=unshare --chroot="$quill_tarball_path" --dist="$release" \
-  --no-run-lintian --no-run-piuparts --no-run-autopkgtest --nolog "$(basename "$dsc")" >sbuild.log 2>&1; then
+  env HOME="$out" sbuild --chroot-mode=unshare --chroot="$quill_tarball_path" --dist="$release" --nolog \
+  --no-run-lintian --no-run-piuparts --no-run-autopkgtest "$(basename "$dsc")" >sbuild.log 2>&1; then
   tail -40 sbuild.log
   echo "sbuild failed in Debian $release; its output is in $out/sbuild.log."
   exit 1
@@ -37,15 +29,15 @@ fi
 deb=$(basename "$dsc" .dsc)_amd64.deb
 echo "Built by sbuild in Debian $release: $deb ($(sha256sum <"$deb" | cut -c1-16))"
 . /etc/os-release
-[[ ${VERSION_CODENAME:-} == "$release" ]] || exit 0
-
-# The build dependencies that each build had (its .buildinfo), one a line.
-build_deps() { sed -n '/^Installed-Build-Depends:/,/^[^ ]/{/^ /p}' "$1" | tr -d ' ,' | sort; }
+[[ $VERSION_CODENAME == "$release" ]] || exit 0
 if cmp -s "$deb" "$machine/$deb"; then
-  echo "The same bytes as this machine's build of Debian $release."
+  echo "The same bytes as this machine's build."
   exit 0
 fi
-differing=$(comm -3 <(build_deps "$machine"/*.buildinfo) <(build_deps ./*.buildinfo) | tr -d '\t' | tr '\n' ' ')
+build_deps() { sed -n '/^Installed-Build-Depends:/,/^[^ ]/{/^ /p}' "$1" | tr -d ' ,' | sort; }
+ours=$(build_deps "$machine/${deb%.deb}.buildinfo")
+theirs=$(build_deps "${deb%.deb}.buildinfo")
+differing=$(comm -3 <(echo "$ours") <(echo "$theirs") | tr -d '\t' | tr '\n' ' ')
 if [[ -n $differing ]]; then
   echo "Not the bytes of this machine's build, whose build dependencies differ from the root's: $differing"
   exit 0

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test with ctest.
-# Where the machine runs no 32-bit code (or QUILL_NO_32BIT=1), the 32-bit
-# tree's Wine tests show as skipped, and this says why. Where it does but
-# set-up could not install Wine's 32-bit loader (the mirror lacking its
-# packages), they run after the rest in a Debian 12 testbed instead
-# (scripts/test-in-debian.sh bookworm), under Debian 12's Wine.
-# QUILL_ONLY=win32 builds the core and the 32-bit tree alone and runs that
-# tree's tests: the Debian 12 testbed's run.
+# Sets up the machine, builds everything and runs every test with ctest; ends
+# with the release, the Wine that ran and ctest's summary. Where the machine
+# runs no 32-bit code (or QUILL_NO_32BIT=1), the 32-bit tree's Wine tests show
+# as skipped, and a line says why. Where it does but set-up could not install
+# Wine's 32-bit loader, they run after the rest in a Debian 12 testbed
+# (scripts/test-in-debian.sh bookworm). QUILL_ONLY=win32 builds the core and
+# the 32-bit tree alone and runs that tree's tests (that testbed's run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -24,13 +23,22 @@ if ! why=$(quill_use_wine i386); then
     echo "The 32-bit tree's Wine tests will be skipped: $why."
   fi
 fi
-if ! why=$(quill_use_wine x86_64); then
-  echo "The 64-bit tree's Wine tests cannot run: $why."
-fi
+why=$(quill_use_wine x86_64) || echo "The 64-bit tree's Wine tests cannot run: $why."
 bash scripts/build.sh
 status=0
-ctest --test-dir build/native --output-on-failure --no-label-summary -j"$(nproc)" --timeout 900 "${select[@]}" || status=1
-if $in_debian12; then
-  bash scripts/test-in-debian.sh bookworm || status=1
-fi
+log=build/native/ctest.log
+ctest --test-dir build/native --output-on-failure --no-label-summary -j"$(nproc)" --timeout 900 "${select[@]}" |
+  tee "$log" || status=1
+wine="no Wine"
+for arch in i386 x86_64; do
+  if quill_use_wine "$arch" >/dev/null; then
+    wine="$("$WINELOADER" --version) ($(basename "$WINELOADER"))"
+    break
+  fi
+done
+. /etc/os-release
+echo
+echo "Debian $VERSION_CODENAME ($(cat /etc/debian_version)), $wine:"
+sed -n '/tests passed, .* tests failed out of/,$p' "$log"
+if $in_debian12; then bash scripts/test-in-debian.sh bookworm || status=1; fi
 exit $status
