@@ -15,13 +15,18 @@ quill_install_build_deps() {
   DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends "$1" >/dev/null
 }
 
-# A testbed, or a root that mmdebstrap is making, is a user namespace of
-# 65536 ids: too few to give another one its own.
+# A testbed is a user namespace of 65536 ids, too few to give another one
+# its own; a root that mmdebstrap makes becomes one.
 quill_can_nest() {
   local ids=0 count
   while read -r _ _ count; do ((ids += count)); done </proc/self/uid_map
-  ((ids > 65536 * 2)) && return 0
-  echo "this runs in a testbed, whose $ids user ids are too few for a testbed of its own"
+  if [[ -n ${MMDEBSTRAP_MODE-} ]]; then
+    echo "this runs in a root that mmdebstrap makes for a testbed"
+  elif ((ids <= 65536 * 2)); then
+    echo "this runs in a testbed, whose $ids user ids are too few for a testbed of its own"
+  else
+    return 0
+  fi
   return 1
 }
 
