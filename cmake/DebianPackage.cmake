@@ -15,18 +15,18 @@ set(_deb_dir ${CMAKE_BINARY_DIR}/deb)
 set(_machine ${_deb_dir}/machine)
 set(_deb ${_machine}/quillmar-appearance_${PROJECT_VERSION}_amd64.deb)
 set(_dsc ${_machine}/source/quillmar-appearance_${PROJECT_VERSION}.dsc)
-set(_scripts ${CMAKE_SOURCE_DIR}/scripts)
-add_test(NAME package.deb COMMAND ${_scripts}/package.sh ${_machine})
+set(_tests ${CMAKE_SOURCE_DIR}/tests/package)
+add_test(NAME package.deb COMMAND ${CMAKE_SOURCE_DIR}/scripts/package.sh ${_machine})
 set_tests_properties(package.deb PROPERTIES FIXTURES_SETUP debian_package TIMEOUT 900 COST 900)
-add_test(NAME package.lint COMMAND ${_scripts}/check-deb.sh ${_deb} ${_dsc})
-add_test(NAME package.reproducible COMMAND ${_scripts}/test-reproducible.sh ${_dsc} ${_deb_dir}/reprotest)
+add_test(NAME package.lint COMMAND ${_tests}/lint.sh ${_deb} ${_dsc})
+add_test(NAME package.reproducible COMMAND ${_tests}/reprotest.sh ${_dsc} ${_deb_dir}/reprotest)
 set_tests_properties(package.lint package.reproducible PROPERTIES FIXTURES_REQUIRED debian_package TIMEOUT 900)
 set_tests_properties(package.reproducible PROPERTIES SKIP_RETURN_CODE 77)
 foreach(release bookworm trixie)
   add_test(NAME package.build.${release}
-           COMMAND ${_scripts}/test-sbuild.sh ${release} ${_dsc} ${_machine} ${_deb_dir}/sbuild-${release})
+           COMMAND ${_tests}/sbuild.sh ${release} ${_dsc} ${_machine} ${_deb_dir}/sbuild-${release})
   add_test(NAME package.${release}
-           COMMAND ${_scripts}/test-package.sh ${release} ${_deb} ${_dsc} ${_deb_dir}/autopkgtest-${release})
+           COMMAND ${_tests}/autopkgtest.sh ${release} ${_deb} ${_dsc} ${_deb_dir}/autopkgtest-${release})
   # Started first (COST): much of their time is waiting for the network and
   # the disk, beside the tests that keep the cores busy.
   set_tests_properties(package.build.${release} package.${release} PROPERTIES

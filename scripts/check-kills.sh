@@ -74,7 +74,7 @@ kill_and_check "a tarball being made" script "$(compgen -G "$quill_cache/killche
 . /etc/os-release
 dsc=$(bash "$repo/scripts/make-source.sh" "$work/source")
 start "$work/sbuild.log" "$work/sbuild/sbuild.log" 'dpkg-buildpackage: info: source package' \
-  "$repo/scripts/test-sbuild.sh" "$VERSION_CODENAME" "$dsc" "$work" "$work/sbuild"
+  "$repo/tests/package/sbuild.sh" "$VERSION_CODENAME" "$dsc" "$work" "$work/sbuild"
 kill_and_check "a package build" script "$work/sbuild"
 
 for how in group script; do

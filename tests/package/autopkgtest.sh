@@ -5,12 +5,12 @@
 # makes, into which autopkgtest installs the package and each test's
 # dependencies from the release. Its logs are kept in OUT_DIR. Skipped (77)
 # inside a testbed.
-# Usage: test-package.sh RELEASE DEB DSC OUT_DIR
+# Usage: autopkgtest.sh RELEASE DEB DSC OUT_DIR
 set -euo pipefail
 release=$1 out=$(realpath -m "$4")
 deb=$(realpath "$2")
 dsc=$(realpath "$3")
-source "$(dirname "$0")/lib/debian-tools.sh"
+source "$(dirname "$0")/../../scripts/lib/debian-tools.sh"
 why=$(quill_can_nest) || { echo "Skipped: $why." && exit 77; }
 quill_tarball testbed "$release" --variant=apt
 rm -rf -- "$out" && mkdir -p "$out/tmp"

@@ -7,12 +7,12 @@
 # MACHINE_DIR (scripts/package.sh's) where both had the same build
 # dependencies (their .buildinfo); where a version differs, this names it.
 # Skipped (77) inside a testbed. sbuild's log is kept in OUT_DIR.
-# Usage: test-sbuild.sh RELEASE DSC MACHINE_DIR OUT_DIR
+# Usage: sbuild.sh RELEASE DSC MACHINE_DIR OUT_DIR
 set -euo pipefail
 release=$1 out=$(realpath -m "$4")
 dsc=$(realpath "$2")
 machine=$(realpath "$3")
-source "$(dirname "$0")/lib/debian-tools.sh"
+source "$(dirname "$0")/../../scripts/lib/debian-tools.sh"
 why=$(quill_can_nest) || { echo "Skipped: $why." && exit 77; }
 quill_tarball sbuild "$release" --variant=buildd \
   --chrooted-customize-hook='bash -c ". /tmp/quill/scripts/lib/debian-tools.sh && quill_install_build_deps /tmp/quill"'

@@ -3,7 +3,7 @@
 # warning) on it and on its source package where given, desktop-file-validate
 # on its menu entry and appstreamcli on its AppStream metadata, and that both
 # carry every catalogue's translation. Prints each tool's output.
-# Usage: check-deb.sh DEB [DSC]
+# Usage: lint.sh DEB [DSC]
 set -euo pipefail
 deb=$(realpath "$1")
 sources=()
@@ -23,7 +23,7 @@ for metainfo in "$files"/usr/share/metainfo/*.xml; do
   appstreamcli validate --no-net --explain "$metainfo" || status=1
 done
 # Both carry the translations of every catalogue.
-languages=$(grep -v '^#' "$(dirname "$0")/../po/LINGUAS")
+languages=$(grep -v '^#' "$(dirname "$0")/../../po/LINGUAS")
 for lang in $languages; do
   grep -q "^Comment\[$lang\]=" "$files"/usr/share/applications/*.desktop ||
     { echo "the menu entry has no comment in $lang"; status=1; }

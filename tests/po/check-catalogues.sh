@@ -7,7 +7,7 @@
 # Usage: check-catalogues.sh TEMPLATE
 set -euo pipefail
 template=$1
-po=$(cd "$(dirname "$0")/../po" && pwd)
+po=$(cd "$(dirname "$0")/../../po" && pwd)
 faults=0
 fault() {
   echo "$*"

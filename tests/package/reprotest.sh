@@ -9,11 +9,11 @@
 # the order of files in folders (disorderfs needs FUSE, which only root has
 # here), the number of cores (both builds take all; two are too few to vary).
 # Skipped (77) inside a testbed, where no namespace for the host name can be had.
-# Usage: test-reproducible.sh DSC OUT_DIR
+# Usage: reprotest.sh DSC OUT_DIR
 set -euo pipefail
 dsc=$(realpath "$1")
 out=$(realpath -m "$2")
-source "$(dirname "$0")/lib/debian-tools.sh"
+source "$(dirname "$0")/../../scripts/lib/debian-tools.sh"
 why=$(quill_can_nest) || { echo "Skipped: $why." && exit 77; }
 rm -rf -- "$out" && mkdir -p "$out/tmp" && dpkg-source -x "$dsc" "$out/tree" >/dev/null && cd "$out"
 chown -R "$quill_build_user:" .
