@@ -12,7 +12,7 @@ set -euo pipefail
 release=${1:-trixie}
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
 source "$repo/scripts/lib/debian-tools.sh"
-work=$(mktemp -d)
+work=$(mktemp -d) && chmod 0755 "$work" # the build user builds in it
 trap 'rm -rf "$work"' EXIT
 fail() {
   echo "Kill check: FAIL: $*"
@@ -38,6 +38,7 @@ start() {
   shift 3
   setsid bash "$@" >"$log" 2>&1 </dev/null &
   started=$!
+  disown
   for _ in $(seq 1800); do
     grep -qE -- "$pattern" "$file" 2>/dev/null && sleep 5 && return 0
     kill -0 "$started" 2>/dev/null || fail "$1 ended before '$pattern' showed: $(tail -3 "$log")"
