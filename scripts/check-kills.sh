@@ -27,7 +27,8 @@ processes() {
   for pid in $(ps -e -o pid= -o ppid= | awk -v r="$started" '{ kids[$2] = kids[$2] " " $1 } END {
       for (todo = r; todo != ""; ) { n = split(todo, a, " "); todo = ""
         for (i = 1; i <= n; i++) { print a[i]; todo = todo " " kids[a[i]] } } }'); do
-    echo "$pid $(start_of "$pid")"
+    start=$(start_of "$pid")
+    [[ -z $start ]] || echo "$pid $start" # one that has ended already is left out
   done
 }
 
@@ -59,7 +60,7 @@ kill_and_check() {
     [[ -n $left ]] || break
     sleep 1
   done
-  [[ -z $left ]] || fail "$what: processes left after 30 s: $(ps -o args= -p "$(tr '\n' , <<<"$left")" | cut -c1-80)"
+  [[ -z $left ]] || fail "$what: processes left after 30 s: $(ps -o args= -p "$(paste -sd, <<<"$left")" | cut -c1-80)"
   [[ $(mounts) == "$mounts_before" ]] || fail "$what: mounts left: $(comm -13 <(echo "$mounts_before") <(mounts))"
   rm -rf -- "$3" || fail "$what: $3 cannot be deleted"
   killed+=("$what ($(wc -l <<<"$before") processes)")
