@@ -10,4 +10,5 @@ get_filename_component(_builds "${CMAKE_BINARY_DIR}/.." ABSOLUTE)
 add_test(NAME static_analysis
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/analyse.sh ${CMAKE_BINARY_DIR} ${_builds}/win32
                  ${_builds}/fuzz)
-set_tests_properties(static_analysis PROPERTIES TIMEOUT 1800 LABELS analysis)
+# Started first (COST): the longest of the tests that keep the cores busy.
+set_tests_properties(static_analysis PROPERTIES TIMEOUT 1800 LABELS analysis COST 2000)
