@@ -40,3 +40,14 @@ function(quill_add_wine_test name)
     LABELS wine_${QUILL_TREE}
     TIMEOUT 600)
 endfunction()
+
+# Runs the Wine test TEST under LOCALE (made by the tree's `locales` test in
+# QUILL_LOCALES), expecting the catalogue LANGUAGE ("en" where the program
+# has none of the locale's language).
+set(QUILL_LOCALES ${CMAKE_BINARY_DIR}/locales)
+function(quill_wine_test_in_locale test locale language)
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT_MODIFICATION
+               "LC_ALL=unset:" "LC_MESSAGES=unset:" "LANGUAGE=unset:" "LANG=set:${locale}"
+               "LOCPATH=set:${QUILL_LOCALES}" "QUILL_EXPECTED_LANGUAGE=set:${language}")
+  set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED locales_${QUILL_TREE})
+endfunction()

@@ -31,7 +31,7 @@ msgstr ""
 "Content-Type: text/plain; charset=UTF-8\n"
 "Content-Transfer-Encoding: 8bit\n"
 ]=])
-run(${WRC} -O pot -o ${work}/resources.pot win32/resources/texts.rc)
+run(${WRC} -I. -O pot -o ${work}/resources.pot win32/resources/texts.rc)
 run(${XGETTEXT} --omit-header --from-code=UTF-8 -o ${work}/desktop.pot
     packaging/org.quillmar.AppearanceEditor.desktop)
 run(${XGETTEXT} --omit-header --from-code=UTF-8 -o ${work}/metainfo.pot

@@ -1,48 +1,33 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace quill {
 
 // Every text that a person sees or hears, by its number in the program's
-// string resources (win32/resources/texts.rc holds the English, po/ the
-// translations). The numbers are the resources' identifiers: keep the two
-// in step, and keep them below 48 (three resource blocks, loaded whole).
+// string resources; the list is ports/text_list.def.
 enum class TextId : std::uint16_t {
     None = 0,  // no text: an empty caption
-    FormCaption = 1,
-    Bold = 2,
-    Point8 = 3,
-    Point9 = 4,
-    Point10 = 5,
-    ActiveTitlebarTextColor = 6,
-    InactiveTitlebarTextColor = 7,
-    MenuHighlightColor = 8,
-    MenuBackgroundColor = 9,
-    MenuTextColor = 10,
-    MenuBarItems = 11,
-    MenuItem = 12,
-    Apply = 13,
-    Cancel = 14,
-    XpDefault = 15,
-    ApplyHint = 16,
-    ActivePreviewCaption = 17,
-    InactivePreviewCaption = 18,
-    Applied = 19,
-    ApplyFailed = 20,
-    OpenKeyError = 21,
-    ErrorMessage = 22,
-    UnsupportedValueType = 23,
-    TitlebarFont = 24,
-    ActiveTitlebarColor = 25,
-    ActiveTitlebarPreview = 26,
-    ActiveTitlebarGradientColor = 27,
-    InactiveTitlebarColor = 28,
-    InactiveTitlebarPreview = 29,
-    InactiveTitlebarGradientColor = 30,
-    MenuFont = 31,
-    MenuBarColor = 32,
+#define QUILL_TEXT(name, number, english, note) name = number,
+#include "ports/text_list.def"
+#undef QUILL_TEXT
 };
-inline constexpr int kLastTextId = 32;
+
+namespace texts_checked {
+inline constexpr std::array kNumbers{
+#define QUILL_TEXT(name, number, english, note) number,
+#include "ports/text_list.def"
+#undef QUILL_TEXT
+};
+constexpr bool Fit() {
+    auto numbers = kNumbers;
+    std::sort(numbers.begin(), numbers.end());
+    return numbers.front() > 0 && numbers.back() < 48 &&
+           std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end();
+}
+static_assert(Fit(), "text numbers: each its own, from 1 and below 48 (three resource blocks)");
+}  // namespace texts_checked
 
 }  // namespace quill

@@ -32,7 +32,7 @@ ControlWindow::ControlWindow(const ControlDesign& design, const CreateContext& c
       events_(context.events),
       errors_(context.errors),
       spokenNames_(context.spokenNames),
-      spokenName_(LoadText(SpokenNameOf(design.name))) {}
+      spokenName_(LoadText(design.spoken)) {}
 
 void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* windowClass,
                                 DWORD style, std::u16string_view text, void* param) {

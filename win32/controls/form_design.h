@@ -42,6 +42,12 @@ struct ControlDesign {
     std::string_view name;  // control arrays: "lbl(0)" .. "lbl(4)"
     ControlKind kind;
     TextId caption;
+    // What a screen reader says for a control that shows no caption to take
+    // a name from (swatches, previews, face lists), and for those alone: each
+    // swatch the colour it edits, each preview and face list what it shows.
+    // A text of its own, so that a label shortened for its room in a
+    // language leaves the swatch beside it named in full.
+    TextId spoken;
     int left, top, width, height;  // a Line runs across from (left, top) to (left + width, top)
     Color back, fore;              // a Line uses fore only
     FontDesign font;
@@ -75,79 +81,59 @@ using enum DialogKey;
 
 // clang-format off
 inline constexpr std::array<ControlDesign, 34> kFormControls{{
-    // name                       kind           caption                              left   top  width height back                    fore        font                  align   border enabled tab stack key
-    {"fontCmb",                  design::ComboBox, TextId::None,                        120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
-    {"ckBold",                   design::CheckBox, TextId::Bold,                        120,  600,  945, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
-    {"ckPoint8",                 design::CheckBox, TextId::Point8,                      1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
-    {"ckPoint9",                 design::CheckBox, TextId::Point9,                      2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
-    {"ckPoint10",                design::CheckBox, TextId::Point10,                     3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
-    {"ActiveTitleBar",           design::Swatch,   TextId::None,                        120,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"ActivePic",                design::PictureBox, TextId::None,                        400,  960, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  1},
-    {"GradientActiveTitlebar",   design::Swatch,   TextId::None,                        3960,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"ActiveTitle",              design::Swatch,   TextId::None,                        120, 1290,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(0)",                   design::Label,    TextId::ActiveTitlebarTextColor,     435, 1335, 2415, 255, design::kFace, design::kText, design::kArial825},
-    {"InactiveTitlebar",         design::Swatch,   TextId::None,                        120, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"InactivePic",              design::PictureBox, TextId::None,                        400, 1800, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  2},
-    {"GradientInactiveTitlebar", design::Swatch,   TextId::None,                        3960, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"InactiveTitle",            design::Swatch,   TextId::None,                        120, 2130,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(1)",                   design::Label,    TextId::InactiveTitlebarTextColor,   435, 2175, 2295, 255, design::kFace, design::kText, design::kArial825},
-    {"Line3",                    design::Line,     TextId::None,                        0, 2485, 4320,   0, design::kGrey, design::kGrey, design::kWindowFont},
-    {"Line4",                    design::Line,     TextId::None,                        0, 2500, 4320,   0, kWhite,        kWhite,        design::kWindowFont},
-    {"menuCmb",                  design::ComboBox, TextId::None,                        120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
-    {"MenuBarColor",             design::Swatch,   TextId::None,                        120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"MenuBar",                  design::Label,    TextId::MenuBarItems,                405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
-    {"MenuHilight",              design::Label,    TextId::MenuItem,                    2520, 3120,  825, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
-    {"Label6",                   design::Label,    TextId::MenuItem,                    2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
-    {"MenuHighlightColor",       design::Swatch,   TextId::None,                        120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(2)",                   design::Label,    TextId::MenuHighlightColor,          435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"Menu",                     design::Label,    TextId::MenuItem,                    2520, 3600, 1215, 255, design::kHighlightBack, kWhite, design::kWindowFont, design::Center, true, true, -1, 4},
-    {"MenuColor",                design::Swatch,   TextId::None,                        120, 3765,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(3)",                   design::Label,    TextId::MenuBackgroundColor,         435, 3795, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"Label7",                   design::Label,    TextId::MenuItem,                    2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
-    {"MenuTextColor",            design::Swatch,   TextId::None,                        120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
-    {"lbl(4)",                   design::Label,    TextId::MenuTextColor,               435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
-    {"btnApply",                 design::CommandButton, TextId::Apply,                       120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0, -1, design::Enter},
-    {"Command2",                 design::CommandButton, TextId::Cancel,                      1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4, -1, design::Escape},
-    {"Command1",                 design::CommandButton, TextId::XpDefault,                   3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
-    {"Label1",                   design::Label,    TextId::ApplyHint,
-                                                                                       120, 5160, 4095, 495, design::kFace, design::kRed, design::kArial825},
+    // name                      kind                    caption                             spoken name                         left   top  width height back                    fore        font                  align   border enabled tab stack key
+    {"fontCmb",                  design::ComboBox,       TextId::None,                       TextId::TitlebarFont,               120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
+    {"ckBold",                   design::CheckBox,       TextId::Bold,                       TextId::None,                       120,  600,  945, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
+    {"ckPoint8",                 design::CheckBox,       TextId::Point8,                     TextId::None,                       1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
+    {"ckPoint9",                 design::CheckBox,       TextId::Point9,                     TextId::None,                       2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
+    {"ckPoint10",                design::CheckBox,       TextId::Point10,                    TextId::None,                       3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
+    {"ActiveTitleBar",           design::Swatch,         TextId::None,                       TextId::ActiveTitlebarColor,        120,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActivePic",                design::PictureBox,     TextId::None,                       TextId::ActiveTitlebarPreview,      400,  960, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  1},
+    {"GradientActiveTitlebar",   design::Swatch,         TextId::None,                       TextId::ActiveTitlebarGradientColor,3960,  960,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"ActiveTitle",              design::Swatch,         TextId::None,                       TextId::ActiveTitlebarTextColorName,120, 1290,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(0)",                   design::Label,          TextId::ActiveTitlebarTextColor,    TextId::None,                       435, 1335, 2415, 255, design::kFace, design::kText, design::kArial825},
+    {"InactiveTitlebar",         design::Swatch,         TextId::None,                       TextId::InactiveTitlebarColor,      120, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactivePic",              design::PictureBox,     TextId::None,                       TextId::InactiveTitlebarPreview,    400, 1800, 3520, 255, design::kBg,   design::kFg,   design::kPreviewFont, design::Left,   false, true,  2},
+    {"GradientInactiveTitlebar", design::Swatch,         TextId::None,                       TextId::InactiveTitlebarGradientColor,3960, 1800,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"InactiveTitle",            design::Swatch,         TextId::None,                       TextId::InactiveTitlebarTextColorName,120, 2130,  255, 255, kWhite,        design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(1)",                   design::Label,          TextId::InactiveTitlebarTextColor,  TextId::None,                       435, 2175, 2295, 255, design::kFace, design::kText, design::kArial825},
+    {"Line3",                    design::Line,           TextId::None,                       TextId::None,                       0, 2485, 4320,   0, design::kGrey, design::kGrey, design::kWindowFont},
+    {"Line4",                    design::Line,           TextId::None,                       TextId::None,                       0, 2500, 4320,   0, kWhite,        kWhite,        design::kWindowFont},
+    {"menuCmb",                  design::ComboBox,       TextId::None,                       TextId::MenuFont,                   120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
+    {"MenuBarColor",             design::Swatch,         TextId::None,                       TextId::MenuBarColor,               120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"MenuBar",                  design::Label,          TextId::MenuBarItems,               TextId::None,                       405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
+    {"MenuHilight",              design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3120,  825, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
+    {"Label6",                   design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
+    {"MenuHighlightColor",       design::Swatch,         TextId::None,                       TextId::MenuHighlightColorName,     120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(2)",                   design::Label,          TextId::MenuHighlightColor,         TextId::None,                       435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Menu",                     design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3600, 1215, 255, design::kHighlightBack, kWhite, design::kWindowFont, design::Center, true, true, -1, 4},
+    {"MenuColor",                design::Swatch,         TextId::None,                       TextId::MenuBackgroundColorName,    120, 3765,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(3)",                   design::Label,          TextId::MenuBackgroundColor,        TextId::None,                       435, 3795, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"Label7",                   design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3840, 1215, 495, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 0},
+    {"MenuTextColor",            design::Swatch,         TextId::None,                       TextId::MenuTextColorName,          120, 4080,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
+    {"lbl(4)",                   design::Label,          TextId::MenuTextColor,              TextId::None,                       435, 4110, 1815, 255, design::kFace, design::kText, design::kArial825},
+    {"btnApply",                 design::CommandButton,  TextId::Apply,                      TextId::None,                       120, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, false, 0, -1, design::Enter},
+    {"Command2",                 design::CommandButton,  TextId::Cancel,                     TextId::None,                       1200, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  4, -1, design::Escape},
+    {"Command1",                 design::CommandButton,  TextId::XpDefault,                  TextId::None,                       3240, 4560,  975, 375, design::kFace, design::kText, design::kWindowFont,  design::Left,   false, true,  3},
+    {"Label1",                   design::Label,          TextId::ApplyHint,                  TextId::None, 120, 5160, 4095, 495, design::kFace, design::kRed, design::kArial825},
 }};
 // clang-format on
 
-// Spoken names: what a screen reader says for the controls that show no
-// caption of their own to take a name from (win32/controls/spoken_name.h):
-// each swatch the colour it edits (as the label beside it says, where there
-// is one), each preview and face list what it shows. Their captions stay
-// empty.
-struct SpokenName {
-    std::string_view control;
-    TextId name;
-};
-// clang-format off
-inline constexpr std::array<SpokenName, 14> kSpokenNames{{
-    {"fontCmb",                  TextId::TitlebarFont},
-    {"ActiveTitleBar",           TextId::ActiveTitlebarColor},
-    {"ActivePic",                TextId::ActiveTitlebarPreview},
-    {"GradientActiveTitlebar",   TextId::ActiveTitlebarGradientColor},
-    {"ActiveTitle",              TextId::ActiveTitlebarTextColor},
-    {"InactiveTitlebar",         TextId::InactiveTitlebarColor},
-    {"InactivePic",              TextId::InactiveTitlebarPreview},
-    {"GradientInactiveTitlebar", TextId::InactiveTitlebarGradientColor},
-    {"InactiveTitle",            TextId::InactiveTitlebarTextColor},
-    {"menuCmb",                  TextId::MenuFont},
-    {"MenuBarColor",             TextId::MenuBarColor},
-    {"MenuHighlightColor",       TextId::MenuHighlightColor},
-    {"MenuColor",                TextId::MenuBackgroundColor},
-    {"MenuTextColor",            TextId::MenuTextColor},
-}};
-// clang-format on
-
-// The spoken name of a control; TextId::None for one named by its caption.
-TextId SpokenNameOf(std::string_view control);
-// Throws std::invalid_argument, naming the control, if a row of `names` is
-// for a control that the design lacks or one that a screen reader names by
-// its caption (every kind but swatches, previews and face lists).
-void CheckSpokenNames(std::span<const SpokenName> names);
+// Whether each control has a spoken name exactly where it has no caption for
+// a screen reader to take one from.
+constexpr bool SpokenNamesFit(std::span<const ControlDesign> controls) {
+    for (const ControlDesign& control : controls) {
+        const bool captionless = control.kind == ControlKind::Swatch ||
+                                 control.kind == ControlKind::PictureBox ||
+                                 control.kind == ControlKind::ComboBox;
+        if (captionless != (control.spoken != TextId::None)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(SpokenNamesFit(kFormControls),
+              "a spoken name for each swatch, preview and face list, and for nothing else");
 
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);

@@ -16,8 +16,8 @@ struct SpokenNameLibraries {
 };
 
 // Spoken names: what screen readers say for the controls that show no
-// caption to take a name from (kSpokenNames: swatches, previews, face
-// lists). Such a control's own window procedure hands WM_GETOBJECT to Answer,
+// caption to take a name from (swatches, previews, face lists: the design
+// table's spoken names). Such a control's own window procedure hands WM_GETOBJECT to Answer,
 // which gives the platform's own accessible object for its client area,
 // wrapped so that only its name differs; the window's text stays as it is.
 // The libraries are loaded on the first such question, never at start-up,

@@ -67,7 +67,6 @@ Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibrar
           ReportError(number, description);
       }),
       spokenNames_(spokenNameLibraries) {
-    CheckSpokenNames(kSpokenNames);  // each control finds its own as it is made
     RegisterObjectWindowClass<Toolkit>(
         instance_, kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
         ProgramIcon(instance_, SM_CXICON), ProgramIcon(instance_, SM_CXSMICON));

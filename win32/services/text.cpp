@@ -23,7 +23,15 @@ std::u16string LoadText(TextId id) {
     if (length <= 0 || text == nullptr) {
         throw WindowsError(ERROR_RESOURCE_NAME_NOT_FOUND, "LoadStringW");
     }
-    return {text, text + length};
+    std::u16string loaded(text, text + length);
+    // A text whose English is another's carries its context for the
+    // catalogues ("#msgctxt#spoken name#..."), which the resource compiler
+    // leaves in the English resources only.
+    constexpr std::u16string_view kContext = u"#msgctxt#";
+    if (loaded.starts_with(kContext)) {
+        loaded.erase(0, loaded.find(u'#', kContext.size()) + 1);
+    }
+    return loaded;
 }
 
 namespace {

@@ -133,18 +133,5 @@ TEST_F(SpokenNameTest, WithoutAFunctionOfItsLibrariesTheUnnamedObjectAnswersAndN
     FunctionOf<NTSTATUS(NTAPI*)(void*)>(ntdll, "LdrUnregisterDllNotification")(cookie);
 }
 
-TEST(SpokenNames, ARowForAControlThatCannotSayItIsAnErrorNamingTheControl) {
-    for (const std::string_view control : {"NoSuchControl", "ckBold", "lbl(0)", "btnApply"}) {
-        const SpokenName row[] = {{control, TextId::MenuFont}};
-        try {
-            CheckSpokenNames(row);
-            ADD_FAILURE() << control << " passes";
-        } catch (const std::invalid_argument& error) {
-            EXPECT_NE(std::string_view(error.what()).find(control), std::string_view::npos)
-                << error.what();
-        }
-    }
-}
-
 }  // namespace
 }  // namespace quill::win32

@@ -39,6 +39,11 @@ const std::pair<TextId, std::u16string> kEnglish[] = {
     {TextId::InactiveTitlebarPreview, u"Inactive titlebar preview"},
     {TextId::InactiveTitlebarGradientColor, u"Inactive titlebar gradient end color"},
     {TextId::MenuFont, u"Menu font"}, {TextId::MenuBarColor, u"Menu bar color"},
+    {TextId::ActiveTitlebarTextColorName, u"Active titlebar text color"},
+    {TextId::InactiveTitlebarTextColorName, u"Inactive titlebar text color"},
+    {TextId::MenuHighlightColorName, u"Menu highlight color"},
+    {TextId::MenuBackgroundColorName, u"Menu background color"},
+    {TextId::MenuTextColorName, u"Menu text color"},
 };
 // clang-format on
 
