@@ -10,14 +10,14 @@ namespace quill {
 // string resources; the list is ports/text_list.def.
 enum class TextId : std::uint16_t {
     None = 0,  // no text: an empty caption
-#define QUILL_TEXT(name, number, english, note) name = number,
+#define QUILL_TEXT(name, number, english, note) name = (number),
 #include "ports/text_list.def"
 #undef QUILL_TEXT
 };
 
 namespace texts_checked {
 inline constexpr std::array kNumbers{
-#define QUILL_TEXT(name, number, english, note) number,
+#define QUILL_TEXT(name, number, english, note) (number),
 #include "ports/text_list.def"
 #undef QUILL_TEXT
 };

@@ -16,7 +16,8 @@ inline constexpr std::int32_t kUnsupportedValueType = 1001;
 inline constexpr const char* kUnsupportedValueTypeText = "Unsupported value type";
 
 inline AppError UnsupportedValueType() {
-    return AppError(kUnsupportedValueType, kUnsupportedValueTypeText);
+    return AppError(kUnsupportedValueType, kUnsupportedValueTypeText,
+                    ErrorKind::UnsupportedValueType);
 }
 
 // What a read found: the value, and whether its key could be opened at all.

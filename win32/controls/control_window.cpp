@@ -49,15 +49,15 @@ void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* win
 }
 
 LRESULT ControlWindow::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                              WNDPROC next) const {
+                              const WrappedProcedure* own) const {
     if (message == WM_GETOBJECT) {
         if (const LRESULT object = spokenNames_.Answer(window, wParam, lParam, spokenName_);
             object != 0) {
             return object;
         }
     }
-    return next != nullptr ? ::CallWindowProcW(next, window, message, wParam, lParam)
-                           : ::DefWindowProcW(window, message, wParam, lParam);
+    return own != nullptr ? own->CallOwn(message, wParam, lParam)
+                          : ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 void ControlWindow::InvalidateIfShown() const {

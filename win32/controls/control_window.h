@@ -8,6 +8,7 @@
 #include "ports/toolkit.h"
 #include "win32/controls/form_design.h"
 #include "win32/controls/spoken_name.h"
+#include "win32/controls/wrapped_procedure.h"
 #include "win32/services/error_boundary.h"
 #include "win32/services/font_factory.h"
 #include "win32/services/handles.h"
@@ -19,8 +20,8 @@ namespace quill::win32 {
 class EventRouter {
   public:
     virtual ~EventRouter() = default;
-    // An event that a user action caused, reported from a window or subclass
-    // procedure: runs behind the error boundary.
+    // An event that a user action caused, reported from a window procedure:
+    // runs behind the error boundary.
     virtual void RaiseFromWindows(std::string_view control, ControlEvent event) = 0;
     // An event that a program change caused, nested inside the C++ code that
     // made the change: its errors pass to that code.
@@ -76,9 +77,10 @@ class ControlWindow {
     // A message that the control's own handling leaves, for `window` (the
     // control's or one inside it): the question for the client object gets
     // the control's spoken name; the rest, and what that cannot answer, goes
-    // to `next`, the window's own procedure (DefWindowProc for our classes).
+    // to the window's own procedure: `own`'s for a wrapped system control,
+    // DefWindowProc for our classes.
     LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                   WNDPROC next = nullptr) const;
+                   const WrappedProcedure* own = nullptr) const;
 
     const ControlDesign& design_;
     EventRouter& events_;

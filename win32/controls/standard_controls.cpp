@@ -23,22 +23,15 @@ CheckBoxWindow::CheckBoxWindow(const ControlDesign& design, const CreateContext&
     : FontedControl(design, context) {
     CreateChild(context, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, LoadText(design.caption));
     ApplyFont(context.dpi, context.fonts);
-    // The button's procedure is wrapped in place: a subclass found through a
-    // window property would cost a request to Wine's server per message.
-    ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    buttonProcedure_ = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
-    if (buttonProcedure_ == nullptr) {
+    if (!button_.Wrap(hwnd_.get(), errors_, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+            return HandleMouse(message, wParam, lParam);
+        })) {
         ThrowLastError("SetWindowLongPtrW");
     }
 }
 
-CheckBoxWindow::~CheckBoxWindow() {
-    ::SetWindowLongPtrW(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure_));
-}
-
 LRESULT CheckBoxWindow::CallButton(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::CallWindowProcW(buttonProcedure_, hwnd_.get(), message, wParam, lParam);
+    return button_.CallOwn(message, wParam, lParam);
 }
 
 int CheckBoxWindow::Value() const {
@@ -104,15 +97,6 @@ LRESULT CheckBoxWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-LRESULT CALLBACK CheckBoxWindow::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* box = reinterpret_cast<CheckBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    LRESULT result = 0;
-    if (!box->errors_.Run([&] { result = box->HandleMouse(message, wParam, lParam); })) {
-        result = box->CallButton(message, wParam, lParam);
-    }
-    return result;
-}
-
 // --- combo box -----------------------------------------------------------------
 
 ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext& context)
@@ -125,38 +109,18 @@ ComboBoxWindow::ComboBoxWindow(const ControlDesign& design, const CreateContext&
     parts.cbSize = sizeof(parts);
     ::GetComboBoxInfo(hwnd_.get(), &parts);
     if (parts.hwndItem != nullptr) {
-        edit_ = parts.hwndItem;
-        editProcedure_ = Wrap(edit_);
+        WrapToName(edit_, parts.hwndItem);
     }
-    comboProcedure_ = Wrap(hwnd_.get());
-}
-
-ComboBoxWindow::~ComboBoxWindow() {
-    for (const auto& [window, procedure] :
-         {std::pair(hwnd_.get(), comboProcedure_), std::pair(edit_, editProcedure_)}) {
-        if (procedure != nullptr) {
-            ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-        }
-    }
-}
-
-// Wraps a window's procedure in place, as the check box's is; returns the
-// window's own, or null if it could not be wrapped: then the window is
-// named as the platform names it, which is not worth ending the program for.
-WNDPROC ComboBoxWindow::Wrap(HWND window) noexcept {
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NameProcedure)));
+    WrapToName(combo_, hwnd_.get());
 }
 
 // Only the question for the client object is answered here; every message
-// else goes straight on.
-LRESULT CALLBACK ComboBoxWindow::NameProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    const auto* box =
-        reinterpret_cast<const ComboBoxWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return box->PassOn(hwnd, message, wParam, lParam,
-                       hwnd == box->edit_ ? box->editProcedure_ : box->comboProcedure_);
+// else goes straight on. A window that could not be wrapped is named as the
+// platform names it, which is not worth ending the program for.
+void ComboBoxWindow::WrapToName(WrappedProcedure& wrap, HWND window) {
+    wrap.Wrap(window, errors_, [this, &wrap](UINT message, WPARAM wParam, LPARAM lParam) {
+        return PassOn(wrap.Window(), message, wParam, lParam, &wrap);
+    });
 }
 
 void ComboBoxWindow::FitHeight(int dpi) {

@@ -3,17 +3,18 @@
 #include <windows.h>
 
 #include "win32/controls/control_window.h"
+#include "win32/controls/wrapped_procedure.h"
 
 namespace quill::win32 {
 
 // A BS_AUTOCHECKBOX button. Windows sends nothing for a program change of
 // the state, so SetValue raises StateChange itself; a user toggle arrives as
-// BN_CLICKED at the parent (OnCommand). A subclass reports mouse presses and
-// releases, the release after the button has toggled.
+// BN_CLICKED at the parent (OnCommand). Its procedure, wrapped in place,
+// reports mouse presses and releases, the release after the button has
+// toggled.
 class CheckBoxWindow final : public FontedControl, public CheckBox {
   public:
     CheckBoxWindow(const ControlDesign& design, const CreateContext& context);
-    ~CheckBoxWindow() override;
     CheckBoxWindow(const CheckBoxWindow&) = delete;
     CheckBoxWindow& operator=(const CheckBoxWindow&) = delete;
 
@@ -24,21 +25,20 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
     void OnCommand(int code) override;
 
   private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallButton(UINT message, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC buttonProcedure_ = nullptr;  // the button's own, which the subclass wraps
+    WrappedProcedure button_;
 
     bool held_ = false;  // a mouse button pressed over the box, not yet released
 };
 
 // A CBS_DROPDOWN combo box: editable, its list unsorted. It and its edit
-// field, which takes the focus, answer a screen reader with its spoken name.
+// field, which takes the focus, answer a screen reader with its spoken name:
+// both their procedures are wrapped in place.
 class ComboBoxWindow final : public FontedControl, public ComboBox {
   public:
     ComboBoxWindow(const ControlDesign& design, const CreateContext& context);
-    ~ComboBoxWindow() override;
     ComboBoxWindow(const ComboBoxWindow&) = delete;
     ComboBoxWindow& operator=(const ComboBoxWindow&) = delete;
 
@@ -55,15 +55,12 @@ class ComboBoxWindow final : public FontedControl, public ComboBox {
     void OnCommand(int code) override;
 
   private:
-    static LRESULT CALLBACK NameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    WNDPROC Wrap(HWND window) noexcept;
+    void WrapToName(WrappedProcedure& wrap, HWND window);
     void FitHeight(int dpi);
 
     HWND listFilling_ = nullptr;  // the list, filled while not redrawn, until it drops down
-    HWND edit_ = nullptr;
-    // The procedures that NameProcedure wraps; null where a window is not wrapped.
-    WNDPROC comboProcedure_ = nullptr;
-    WNDPROC editProcedure_ = nullptr;
+    WrappedProcedure combo_;
+    WrappedProcedure edit_;  // the edit field's; none wrapped where the box has none
 };
 
 // A push button; the one that Enter presses is the window's default button.

@@ -63,9 +63,7 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
 Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
     : instance_(instance),
       dpi_(SystemDpi()),
-      errors_([this](std::int32_t number, const std::string& description) {
-          ReportError(number, description);
-      }),
+      errors_([this](const AppError& error) { ReportError(error); }),
       spokenNames_(spokenNameLibraries) {
     RegisterObjectWindowClass<Toolkit>(
         instance_, kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
@@ -213,8 +211,8 @@ int Toolkit::RunMessageLoop() {
     return errors_.Failed() ? kExitAfterError : 0;
 }
 
-void Toolkit::ReportError(std::int32_t number, const std::string& description) {
-    messages_.ShowMessage(ErrorMessageText(number, description));
+void Toolkit::ReportError(const AppError& error) {
+    messages_.ShowMessage(ErrorMessageText(error));
     ::ShowWindow(window_.get(), SW_HIDE);
     ::PostMessageW(window_.get(), WM_NULL, 0, 0);  // wakes the message loop to end
 }

@@ -87,7 +87,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void ReportError(std::int32_t number, const std::string& description);
+    void ReportError(const AppError& error);
 
     HINSTANCE instance_;
     int dpi_;

@@ -17,17 +17,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     ::InitCommonControlsEx(&controls);
     StartupMark("common controls");
 
-    try {
+    // An error before the window exists (or one that no window caught) is
+    // shown as the window shows one, in a message box of its own.
+    int exitCode = kExitAfterError;
+    ErrorBoundary beforeWindow(
+        [](const quill::AppError& error) { AppMessageBox().ShowMessage(ErrorMessageText(error)); });
+    beforeWindow.Run([&] {
         Toolkit toolkit(instance);
         StartupMark("window made");
         RegistryStore store;
         AnsiCodec codec;
-        return RunEditor(toolkit, store, codec, showCommand);
-    } catch (const quill::AppError& error) {
-        // The window could not be made: the message box is all there is.
-        AppMessageBox().ShowMessage(ErrorMessageText(error.Number(), error.Description()));
-        return kExitAfterError;
-    } catch (...) {
-        return kExitAfterError;
-    }
+        exitCode = RunEditor(toolkit, store, codec, showCommand);
+    });
+    return exitCode;
 }

@@ -2,23 +2,37 @@
 
 #include <utility>
 
-#include "store/registry_access.h"
 #include "win32/services/ansi_codec.h"
 #include "win32/services/text.h"
 
 namespace quill::win32 {
 
-std::u16string ErrorMessageText(std::int32_t number, const std::string& description) {
+namespace {
+
+// The text that says one of the program's own errors.
+TextId TextOf(ErrorKind kind) {
+    switch (kind) {
+        case ErrorKind::UnsupportedValueType:
+            return TextId::UnsupportedValueType;
+        case ErrorKind::Other:
+            break;
+    }
+    return TextId::None;
+}
+
+}  // namespace
+
+std::u16string ErrorMessageText(const AppError& error) {
     const AnsiCodec codec;
-    std::u16string numberText = codec.FromAnsi(std::to_string(number));
+    const std::string description = error.Description();
+    std::u16string numberText = codec.FromAnsi(std::to_string(error.Number()));
     std::u16string said;
     std::u16string frame;
     try {
         // The program's own error is said in the user's language; the
         // system's descriptions already are.
-        said = number == kUnsupportedValueType && description == kUnsupportedValueTypeText
-                   ? LoadText(TextId::UnsupportedValueType)
-                   : codec.FromAnsi(description);
+        const TextId own = TextOf(error.Kind());
+        said = own != TextId::None ? LoadText(own) : codec.FromAnsi(description);
         frame = LoadText(TextId::ErrorMessage);
     } catch (const AppError&) {
         // A program without its texts still says what failed.
@@ -37,12 +51,12 @@ std::u16string ErrorMessageText(std::int32_t number, const std::string& descript
     return text;
 }
 
-void ErrorBoundary::Report(std::int32_t number, const std::string& description) noexcept {
+void ErrorBoundary::Report(const AppError& error) noexcept {
     if (std::exchange(failed_, true)) {
         return;
     }
     try {
-        reporter_(number, description);
+        reporter_(error);
     } catch (...) {  // NOLINT(bugprone-empty-catch): the program is ending anyway
         // Nothing more can be said.
     }

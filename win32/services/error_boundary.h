@@ -16,16 +16,18 @@ inline constexpr std::int32_t kInternalErrorNumber = 51;
 // The program's exit code after an error has ended it.
 inline constexpr int kExitAfterError = 1;
 
-// "Error 1001: Unsupported value type"
-std::u16string ErrorMessageText(std::int32_t number, const std::string& description);
+// "Error 1001: Unsupported value type", in the user's language: the
+// program's own errors by their kind, the others with the system's words.
+std::u16string ErrorMessageText(const AppError& error);
 
 // Where an exception stops on its way out to Windows: a window procedure or
 // other callback runs its work through Run, which catches everything and
-// hands the first error's number and description to the reporter (which
-// shows it and ends the program). Later errors are only swallowed.
+// hands the first error to the reporter (which shows it and ends the
+// program); any other exception comes as an AppError of kInternalErrorNumber.
+// Later errors are only swallowed.
 class ErrorBoundary {
   public:
-    using Reporter = std::function<void(std::int32_t number, const std::string& description)>;
+    using Reporter = std::function<void(const AppError& error)>;
 
     explicit ErrorBoundary(Reporter reporter) : reporter_(std::move(reporter)) {}
 
@@ -36,11 +38,11 @@ class ErrorBoundary {
             work();
             return true;
         } catch (const AppError& error) {
-            Report(error.Number(), error.Description());
+            Report(error);
         } catch (const std::exception& error) {
-            Report(kInternalErrorNumber, error.what());
+            Report(AppError(kInternalErrorNumber, error.what()));
         } catch (...) {
-            Report(kInternalErrorNumber, "Unknown error");
+            Report(AppError(kInternalErrorNumber, "Unknown error"));
         }
         return false;
     }
@@ -49,7 +51,7 @@ class ErrorBoundary {
     bool Failed() const { return failed_; }
 
   private:
-    void Report(std::int32_t number, const std::string& description) noexcept;
+    void Report(const AppError& error) noexcept;
 
     Reporter reporter_;
     bool failed_ = false;

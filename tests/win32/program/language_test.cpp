@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "store/registry_access.h"
 #include "tests/editor/editor_fixture.h"
 #include "win32/services/error_boundary.h"
 #include "win32/services/text.h"
@@ -141,20 +142,22 @@ TEST_F(EditorTest, TheWindowShowsItsTextsInTheUsersLanguage) {
 }
 
 TEST(Language, AnErrorIsFramedInTheUsersLanguage) {
-    // The program's own error in the user's words; a system description (one
-    // holding a placeholder, too) as the system gave it. Nothing left unfilled.
-    const std::pair<std::u16string, std::u16string> shown[] = {
-        {win32::ErrorMessageText(1001, "Unsupported value type"),
-         LoadText(TextId::UnsupportedValueType)},
-        {win32::ErrorMessageText(5, "CreateWindowExW: %1"), u"CreateWindowExW: %1"}};
-    for (const auto& [text, description] : shown) {
-        const std::size_t at = text.find(description);
-        ASSERT_NE(at, std::u16string::npos) << win32::ToWide(text).c_str();
-        std::u16string frame = text;
-        frame.erase(at, description.size());
-        EXPECT_EQ(frame.find(u'%'), std::u16string::npos);
-        EXPECT_NE(frame.find(&text == &shown[0].first ? u"1001" : u"5"), std::u16string::npos);
-    }
+    // The frame is the language's own, from its resources (English where none); the program's own
+    // error in the user's words, a system description (one holding a placeholder, too) as given.
+    const std::wstring tag = ExpectedLanguage();
+    const LANGID language = tag == L"en" ? 0 : ResourceLanguageFor(tag);
+    auto text = [&](TextId id) {
+        return language != 0 ? TextIn(language, id) : kEnglish[static_cast<int>(id) - 1].second;
+    };
+    auto framed = [&](const std::u16string& number, const std::u16string& said) {
+        std::u16string frame = text(TextId::ErrorMessage);
+        frame.replace(frame.find(u"%1"), 2, number);
+        return frame.replace(frame.find(u"%2"), 2, said);
+    };
+    EXPECT_EQ(win32::ErrorMessageText(UnsupportedValueType()),
+              framed(u"1001", text(TextId::UnsupportedValueType)));
+    EXPECT_EQ(win32::ErrorMessageText(AppError(5, "CreateWindowExW: %1")),
+              framed(u"5", u"CreateWindowExW: %1"));
 }
 
 }  // namespace
