@@ -23,8 +23,6 @@ Variant ReadOrEmpty(Form1& form, std::u16string_view key, std::u16string_view va
 }  // namespace
 
 void Form1::Form_Load() {
-    // Twelve reads from two keys: each key is opened once.
-    const RegistryAccess::KeepingKeys keeping(registry_);
     btnApply.SetEnabled(false);
 
     CaptionFontBytes = ReadFontRecord(u"CaptionFont", FontRole::Caption);

@@ -7,14 +7,12 @@
 namespace quill {
 namespace {
 
-// Owns one key handle of the store and closes it on every way out. A guard
-// given the kept keys takes a key from them, or leaves the key it opened there.
+// Owns one key handle of the store and closes it on every way out.
 class KeyGuard {
   public:
-    explicit KeyGuard(RegistryStore& store, std::vector<KeptKey>* kept = nullptr) noexcept
-        : store_(store), kept_(kept) {}
+    explicit KeyGuard(RegistryStore& store) noexcept : store_(store) {}
     ~KeyGuard() {
-        if (open_ && kept_ == nullptr) {
+        if (open_) {
             store_.CloseKey(handle_);
         }
     }
@@ -23,25 +21,13 @@ class KeyGuard {
 
     // Opens subKey below parent; true on success.
     bool Open(KeyHandle parent, std::string_view subKey, std::uint32_t access) {
-        if (kept_ != nullptr) {
-            for (const KeptKey& key : *kept_) {
-                if (key.parent == parent && key.subKey == subKey && key.access == access) {
-                    handle_ = key.handle;
-                    return open_ = true;
-                }
-            }
-        }
         open_ = store_.OpenKey(parent, subKey, access, handle_) == kErrorSuccess;
-        if (open_ && kept_ != nullptr) {
-            kept_->push_back({parent, std::string(subKey), access, handle_});
-        }
         return open_;
     }
     KeyHandle get() const noexcept { return handle_; }
 
   private:
     RegistryStore& store_;
-    std::vector<KeptKey>* kept_;
     KeyHandle handle_ = 0;
     bool open_ = false;
 };
@@ -65,35 +51,16 @@ std::u16string TextOf(const AnsiCodec& codec, const ByteArray& buffer, std::uint
 
 }  // namespace
 
-RegistryAccess::~RegistryAccess() {
-    CloseKeptKeys();
-}
-
-RegistryAccess::KeepingKeys::~KeepingKeys() {
-    if (--access_.keeping_ == 0) {
-        access_.CloseKeptKeys();
-    }
-}
-
-void RegistryAccess::CloseKeptKeys() noexcept {
-    // The last opened first: a key before the one it was opened below.
-    while (!kept_.empty()) {
-        store_.CloseKey(kept_.back().handle);
-        kept_.pop_back();
-    }
-}
-
 ReadResult RegistryAccess::GetRegistryValue(std::u16string_view sKeyName,
                                             std::u16string_view ValueName,
                                             const Variant& DefaultValue) {
-    std::vector<KeptKey>* kept = keeping_ > 0 ? &kept_ : nullptr;
-    KeyGuard key(store_, kept);
+    KeyGuard key(store_);
     if (!key.Open(kHkeyCurrentUser, codec_.ToAnsi(sKeyName), kKeyQueryValue)) {
         return {Empty{}, false};
     }
     const Variant fallback = IsMissing(DefaultValue) ? Variant{Empty{}} : DefaultValue;
 
-    KeyGuard reader(store_, kept);
+    KeyGuard reader(store_);
     if (!reader.Open(key.get(), "", kKeyRead)) {
         return {fallback};
     }

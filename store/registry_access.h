@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "appearance/app_error.h"
 #include "ports/registry_store.h"
@@ -27,38 +26,15 @@ struct ReadResult {
     bool keyOpened = true;
 };
 
-// A key that a read opened while keys are kept: how it was opened, and its handle.
-struct KeptKey {
-    KeyHandle parent;
-    std::string subKey;
-    std::uint32_t access;
-    KeyHandle handle;
-};
-
 // Reads and writes single named, typed values of the settings store. Nothing
 // is kept between calls: each call opens its key, works and closes it on every
-// path, errors included; but while a KeepingKeys lives, reads leave open the
-// keys they opened, and later reads of the same key use them again.
+// path, errors included.
 class RegistryAccess {
   public:
     RegistryAccess(RegistryStore& store, const AnsiCodec& codec) : store_(store), codec_(codec) {}
     RegistryAccess(const RegistryAccess&) = delete;
     RegistryAccess& operator=(const RegistryAccess&) = delete;
-    ~RegistryAccess();
-
-    // Several reads of one key open it once (under Wine each open and close is
-    // a request to the Wine server). The keys are closed when the last
-    // KeepingKeys goes. Writes open and close their keys as ever.
-    class KeepingKeys {
-      public:
-        explicit KeepingKeys(RegistryAccess& access) : access_(access) { ++access_.keeping_; }
-        ~KeepingKeys();
-        KeepingKeys(const KeepingKeys&) = delete;
-        KeepingKeys& operator=(const KeepingKeys&) = delete;
-
-      private:
-        RegistryAccess& access_;
-    };
+    ~RegistryAccess() = default;
 
     // Reads ValueName below HKEY_CURRENT_USER\sKeyName. A key that cannot be
     // opened gives Empty (not the default); a value that does not exist gives
@@ -75,12 +51,8 @@ class RegistryAccess {
                           std::u16string_view ValueName, const Variant& value);
 
   private:
-    void CloseKeptKeys() noexcept;
-
     RegistryStore& store_;
     const AnsiCodec& codec_;
-    int keeping_ = 0;
-    std::vector<KeptKey> kept_;  // in the order opened
 };
 
 }  // namespace quill

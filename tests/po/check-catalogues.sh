@@ -16,8 +16,11 @@ fault() {
 
 # Where each text stands is left out: xgettext's line numbers for desktop
 # entries differ between gettext releases.
-diff <(msgcat --no-location "$po/quillmar-appearance.pot") <(msgcat --no-location "$template") \
-  >/dev/null || fault "po/quillmar-appearance.pot is stale: build the update-po target"
+# Each is read whole first: a failing msgcat ends the check instead of
+# reading as a difference, or as none.
+kept=$(msgcat --no-location "$po/quillmar-appearance.pot")
+fresh=$(msgcat --no-location "$template")
+[[ $kept == "$fresh" ]] || fault "po/quillmar-appearance.pot is stale: build the update-po target"
 
 # What a translation must keep of its English: the spaces at either end, the
 # line breaks and the placeholders, as one comparable line.
@@ -45,9 +48,13 @@ while read -r lang; do
   missing=$(msgcmp "$file" "$template" 2>&1) || fault "$lang: $missing"
   extra=$(msgattrib --only-obsolete --no-wrap "$file")
   [[ -z $extra ]] || fault "$lang: obsolete entries left"
+  if ! changed=$(msgattrib --no-obsolete "$file" | msgexec sh -c "$shape"); then
+    fault "$lang: msgattrib or msgexec failed"
+    continue
+  fi
   while IFS= read -r text; do
     [[ -z $text ]] || fault "$lang: the translation of \"$text\" changes its spaces, lines or %N"
-  done < <(msgattrib --no-obsolete "$file" | msgexec sh -c "$shape")
+  done <<<"$changed"
 done <"$po/LINGUAS"
 
 ((faults == 0)) || exit 1

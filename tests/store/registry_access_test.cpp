@@ -50,41 +50,6 @@ TEST(GetRegistryValue, TakesEveryWayThroughAndClosesWhatItOpened) {
     }
 }
 
-TEST(KeepingKeys, ReadsOpenEachKeyOnceUntilItGoes) {
-    // Keys read in turn ("W": a write to A), rights refused; the opens and closes meanwhile.
-    const std::tuple<std::vector<std::string>, std::uint32_t, int, int> cases[] = {
-        {{"A", "A", "A"}, 0, 2, 0},  // the key, and the key once more for reading
-        {{"A", "B", "A", "B"}, 0, 4, 0},
-        {{"A", "Absent", "Absent", "A"}, 0, 2, 0},  // not there: tried again
-        {{"A", "A"}, 0x0008, 1, 0},                 // reading refused: the key alone kept
-        {{"A", "W", "A"}, 0, 3, 1},                 // a write's key is its own
-    };
-    for (const auto& [keys, denied, opens, closes] : cases) {
-        ScriptedStore store;
-        store.value = std::pair(kRegSz, ByteArray{'x', 0});
-        store.deniedRights = denied;
-        {
-            const Latin1Codec codec;
-            RegistryAccess access(store, codec);
-            const RegistryAccess::KeepingKeys keeping(access);
-            for (const std::string& key : keys) {
-                if (key == "W") {
-                    access.SetRegistryValue(kHkeyCurrentUser, u"A", u"V", u"x"s);
-                    continue;
-                }
-                // Not there: Empty; not readable: the default.
-                const Variant expected = key == "Absent" ? Variant(Empty{})
-                                         : denied != 0   ? Variant(u"-"s)
-                                                         : Variant(u"x"s);
-                const std::u16string name(key.begin(), key.end());
-                EXPECT_TRUE(Same(access.GetRegistryValue(name, u"V", u"-"s).value, expected));
-            }
-            EXPECT_EQ(std::pair(store.opened, store.closed), std::pair(opens, closes)) << keys[1];
-        }
-        EXPECT_EQ(store.closed, store.opened) << keys[1];
-    }
-}
-
 TEST(SetRegistryValue, WritesEachCaseWithItsTypeOrRefuses) {
     const ByteArray record = {1, 2, 3, 0, 255};
     using Stored = std::optional<std::pair<std::uint32_t, ByteArray>>;

@@ -113,6 +113,9 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PRINTCLIENT:
             Show(reinterpret_cast<HDC>(wParam));
             return 0;
+        case WM_GETFONT:
+            // The font the box's text is drawn in now, as any control tells it.
+            return reinterpret_cast<LRESULT>(hfont_->get());
         case WM_ERASEBKGND:
             return TRUE;  // the image covers every pixel
         case WM_LBUTTONDOWN:

@@ -15,6 +15,7 @@ namespace quill::win32 {
 class CheckBoxWindow final : public FontedControl, public CheckBox {
   public:
     CheckBoxWindow(const ControlDesign& design, const CreateContext& context);
+    ~CheckBoxWindow() override = default;  // its wraps go before its window
     CheckBoxWindow(const CheckBoxWindow&) = delete;
     CheckBoxWindow& operator=(const CheckBoxWindow&) = delete;
 
@@ -39,6 +40,7 @@ class CheckBoxWindow final : public FontedControl, public CheckBox {
 class ComboBoxWindow final : public FontedControl, public ComboBox {
   public:
     ComboBoxWindow(const ControlDesign& design, const CreateContext& context);
+    ~ComboBoxWindow() override = default;  // its wraps go before its window
     ComboBoxWindow(const ComboBoxWindow&) = delete;
     ComboBoxWindow& operator=(const ComboBoxWindow&) = delete;
 

@@ -6,7 +6,6 @@
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/controls/control_window.h"
-#include "win32/services/font_factory.h"
 #include "win32/services/text.h"
 
 namespace quill::testing {
@@ -94,7 +93,6 @@ class LayoutTest : public EditorTest, public ::testing::WithParamInterface<int> 
         }
         return room;
     }
-    win32::FontFactory fonts_;
     std::string Where(std::string_view name) {
         return std::string(name) + " at " + std::to_string(Dpi()) + " DPI";
     }
@@ -141,19 +139,16 @@ TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
     EXPECT_LE(Measure(captionFont.get(), caption, 10000).width,
               client.right - Scaled(buttons, Dpi()))
         << Where("the window's caption");
-    // The previews' captions, in the previews' font.
+    // The previews' captions, in the font each box says it draws in.
     for (const auto& [pic, id] : {std::pair("ActivePic", TextId::ActivePreviewCaption),
                                   std::pair("InactivePic", TextId::InactivePreviewCaption)}) {
+        const HFONT font = Font(pic);
+        ASSERT_NE(font, nullptr) << Where(pic);
         PictureBox& box = toolkit_.PictureNamed(pic);
         box.SetScaleModePixels();
-        TextRect rect{0, 0, 0, 0};
-        box.DrawTextW(LoadText(id), rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        EXPECT_LE(rect.right, static_cast<int>(box.ScaleWidth())) << Where(pic);
-        // The face the user chose, asked for as the box asks for it.
-        const FontAttributes chosen = box.Font();
-        const win32::UniqueHfont font =
-            fonts_.Create({chosen.face, chosen.points, chosen.bold, win32::TextCharset()}, Dpi());
-        EXPECT_EQ(Unglyphed(font.get(), LoadText(id)), "") << Where(pic);
+        EXPECT_LE(Measure(font, LoadText(id), 10000).width, static_cast<int>(box.ScaleWidth()))
+            << Where(pic);
+        EXPECT_EQ(Unglyphed(font, LoadText(id)), "") << Where(pic);
     }
 }
 
