@@ -18,11 +18,11 @@
 #include "bench/bench_timing.h"
 #include "editor/form1.h"
 #include "preview/titlebar_preview.h"
-#include "win32/controls/form_design.h"
-#include "win32/controls/toolkit.h"
 #include "win32/program/editor_start.h"
-#include "win32/services/ansi_codec.h"
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_ansi_codec.h"
+#include "win32/services/windows_registry.h"
+#include "win32/window/form_design.h"
+#include "win32/window/form_window.h"
 
 namespace {
 
@@ -56,10 +56,10 @@ int main() {
     // The program's own share of start-up: the window and its controls, then
     // start-up (reads, font lists, previews), then showing it.
     const double created = NowMs();
-    quill::win32::Toolkit toolkit;
+    quill::win32::FormWindow toolkit;
     const double loading = NowMs();
-    quill::win32::RegistryStore store;
-    quill::win32::AnsiCodec codec;
+    quill::win32::WindowsRegistry store;
+    quill::win32::WindowsAnsiCodec codec;
     std::optional<quill::Form1> form;
     if (!quill::win32::StartEditor(toolkit, store, codec, form)) {
         std::printf("start-up failed\n");

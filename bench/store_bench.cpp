@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "store/registry_access.h"
-#include "win32/services/ansi_codec.h"
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_ansi_codec.h"
+#include "win32/services/windows_registry.h"
 
 namespace {
 
@@ -56,8 +56,8 @@ int main() {
     }
     ::RegCloseKey(key);
 
-    quill::win32::RegistryStore store;
-    quill::win32::AnsiCodec codec;
+    quill::win32::WindowsRegistry store;
+    quill::win32::WindowsAnsiCodec codec;
     quill::RegistryAccess access(store, codec);
 
     bool allWritten = true;

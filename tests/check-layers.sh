@@ -14,7 +14,8 @@ declare -A may_use=(
   [editor]="preview store ports appearance"
   [win32/services]="store ports appearance"
   [win32/controls]="win32/services preview store ports appearance"
-  [win32/program]="win32/controls win32/services win32/resources editor preview store ports appearance"
+  [win32/window]="win32/controls win32/services preview store ports appearance"
+  [win32/program]="win32/window win32/controls win32/services win32/resources editor preview store ports appearance"
 )
 
 faults=0

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "win32/controls/form_design.h"
+#include "win32/window/form_design.h"
 
 namespace quill::testing {
 

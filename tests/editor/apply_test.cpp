@@ -100,7 +100,7 @@ TEST_F(EditorTest, AThousandRepaintsAHundredAppliesAndAWindowMadeAgainHoldNoMore
     for (int i = 0; i < 100; ++i) {
         Press("btnApply");
     }
-    win32::Toolkit().Show(SW_SHOWNOACTIVATE);
+    win32::FormWindow().Show(SW_SHOWNOACTIVATE);
     const Census after = TakeCensus();
     EXPECT_GT(before.gdiObjects, 0) << "the census cannot see the process";
     // Wine's caches make or free the odd GDI object; a leak in a repaint or Apply adds a hundred.

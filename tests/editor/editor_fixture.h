@@ -13,10 +13,10 @@
 #include "testing/font_records.h"
 #include "testing/pixel_surface.h"
 #include "testing/wine_registry.h"
-#include "win32/controls/form_design.h"
 #include "win32/program/editor_start.h"
-#include "win32/services/ansi_codec.h"
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_ansi_codec.h"
+#include "win32/services/windows_registry.h"
+#include "win32/window/form_design.h"
 
 namespace quill::testing {
 
@@ -43,11 +43,11 @@ inline Image Capture(HWND window) {
 }
 
 // The registry, refusing one write: the failWrite-th SetValue from now (1: the next) is denied.
-struct FailingStore final : win32::RegistryStore {
+struct FailingStore final : win32::WindowsRegistry {
     std::int32_t SetValue(KeyHandle key, std::string_view name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t length) override {
         return --failWrite == 0 ? kErrorAccessDenied
-                                : win32::RegistryStore::SetValue(key, name, type, data, length);
+                                : win32::WindowsRegistry::SetValue(key, name, type, data, length);
     }
     int failWrite = 0;
 };
@@ -124,7 +124,7 @@ class WindowTest : public ::testing::Test {
     }
 
     DialogAnswerer dialogs_;
-    win32::Toolkit toolkit_;
+    win32::FormWindow toolkit_;
 };
 
 // The editor over that window and Wine's registry, both keys seeded.
@@ -228,7 +228,7 @@ class EditorTest : public WindowTest {
     }
 
     FailingStore store_;  // the registry
-    win32::AnsiCodec codec_;
+    win32::WindowsAnsiCodec codec_;
     std::optional<Form1> form_;
 };
 

@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(FrameKeysOrCancel, ClosingTest,
                                            Closing{"Command2", BM_CLICK, 0, 0}));
 
 // A store whose every read fails with an error of the program's own.
-struct BrokenStore final : win32::RegistryStore {
+struct BrokenStore final : win32::WindowsRegistry {
     std::int32_t QueryValue(KeyHandle, std::string_view, std::uint32_t&, std::uint8_t*,
                             std::uint32_t&) override {
         throw AppError(1234, "The store is broken");

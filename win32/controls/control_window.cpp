@@ -19,8 +19,8 @@ RECT PixelRectOf(const ControlDesign& design, int dpi) {
             top + TwipsToPixels(design.height, dpi)};
 }
 
-FontSpec SpecOf(const FontDesign& design) {
-    const FontDesign& font = design.face.empty() ? kFormDesign.font : design;
+FontSpec SpecOf(const FontDesign& design, const FontDesign& windowFont) {
+    const FontDesign& font = design.face.empty() ? windowFont : design;
     // A face of the design's own character set keeps it; the others show the
     // texts, in whatever language they are.
     return {std::u16string(font.face), font.points, font.bold,
@@ -31,6 +31,8 @@ ControlWindow::ControlWindow(const ControlDesign& design, const CreateContext& c
     : design_(design),
       events_(context.events),
       errors_(context.errors),
+      windowFont_(context.windowFont),
+      id_(context.id),
       spokenNames_(context.spokenNames),
       spokenName_(LoadText(design.spoken)) {}
 
@@ -41,8 +43,7 @@ void ControlWindow::CreateChild(const CreateContext& context, const wchar_t* win
     hwnd_.reset(::CreateWindowExW(
         0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
         place.left, place.top, place.right - place.left, place.bottom - place.top, context.parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(design_.name))), context.instance,
-        param));
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), context.instance, param));
     if (!hwnd_) {
         ThrowLastError("CreateWindowExW");
     }
@@ -73,7 +74,7 @@ void ControlWindow::Rescale(int dpi, FontFactory&) {
 }
 
 void FontedControl::ApplyFont(int dpi, FontFactory& fonts) {
-    UniqueHfont font = fonts.Create(SpecOf(design_.font), dpi);
+    UniqueHfont font = fonts.Create(DesignedFont(), dpi);
     ::SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font);  // the old font is freed only once the control lets go of it
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "ports/toolkit.h"
-#include "win32/controls/form_design.h"
+#include "win32/controls/control_design.h"
 #include "win32/controls/spoken_name.h"
 #include "win32/controls/wrapped_procedure.h"
 #include "win32/services/error_boundary.h"
@@ -37,10 +37,12 @@ struct CreateContext {
     ErrorBoundary& errors;
     FontFactory& fonts;
     SpokenNames& spokenNames;
+    const FontDesign& windowFont;  // for the rows whose face is empty
+    int id;                        // the control's identifier among the window's
 };
 
 // The font of a design row; an empty face means the window font.
-FontSpec SpecOf(const FontDesign& design);
+FontSpec SpecOf(const FontDesign& design, const FontDesign& windowFont);
 
 // A control's pixel rectangle at a DPI: position and size from the design's
 // twips. A line is horizontal and as thin as one pixel at 96 DPI, scaled.
@@ -82,12 +84,17 @@ class ControlWindow {
     LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                    const WrappedProcedure* own = nullptr) const;
 
+    // The font its design row gives it.
+    FontSpec DesignedFont() const { return SpecOf(design_.font, windowFont_); }
+
     const ControlDesign& design_;
     EventRouter& events_;
     ErrorBoundary& errors_;
     UniqueHwnd hwnd_;
 
   private:
+    const FontDesign& windowFont_;
+    int id_;
     SpokenNames& spokenNames_;
     std::u16string spokenName_;  // empty: a screen reader takes the caption
 };

@@ -24,7 +24,7 @@ LabelWindow::LabelWindow(const ControlDesign& design, const CreateContext& conte
       back_(design.kind == ControlKind::Line ? design.fore : design.back),
       fore_(design.fore),
       caption_(LoadText(design.caption)),
-      font_(SpecOf(design.font)),
+      font_(DesignedFont()),
       hfont_(context.fonts.Create(font_, context.dpi)) {
     CreateChild(context, kClassName, 0, caption_, this);
 }
@@ -50,7 +50,7 @@ void LabelWindow::SetFontName(std::u16string_view face) {
     // is asked for with the texts' character set: with the design's, the
     // font mapper would rather pick a font of that character set than the
     // face, one that may lack the caption's glyphs.
-    const FontSpec designed = SpecOf(design_.font);
+    const FontSpec designed = DesignedFont();
     font_.face = face;
     font_.charset = font_.face == designed.face ? designed.charset : TextCharset();
     hfont_ = fonts_.Create(font_, dpi_);

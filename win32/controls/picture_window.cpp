@@ -24,7 +24,7 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
                     TwipsToPixels(design.height, context.dpi)),
       fonts_(context.fonts),
       dpi_(context.dpi),
-      font_(SpecOf(design.font)),
+      font_(DesignedFont()),
       hfont_(std::make_shared<UniqueHfont>(context.fonts.Create(font_, context.dpi))),
       image_(InnerWidth(), InnerHeight(), ResolveColor(design.back)) {
     CreateChild(context, kClassName, WS_TABSTOP, u"", this);

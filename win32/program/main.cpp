@@ -1,14 +1,14 @@
-// The program: the editor window over the Windows toolkit and the registry.
+// The program: the editor over its window and the registry.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "win32/controls/toolkit.h"
 #include "win32/program/editor_start.h"
 #include "win32/program/startup_marks.h"
-#include "win32/services/ansi_codec.h"
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_ansi_codec.h"
+#include "win32/services/windows_registry.h"
+#include "win32/window/form_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace quill::win32;
@@ -23,10 +23,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     ErrorBoundary beforeWindow(
         [](const quill::AppError& error) { AppMessageBox().ShowMessage(ErrorMessageText(error)); });
     beforeWindow.Run([&] {
-        Toolkit toolkit(instance);
+        FormWindow toolkit(instance);
         StartupMark("window made");
-        RegistryStore store;
-        AnsiCodec codec;
+        WindowsRegistry store;
+        WindowsAnsiCodec codec;
         exitCode = RunEditor(toolkit, store, codec, showCommand);
     });
     return exitCode;

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "win32/services/ansi_codec.h"
 #include "win32/services/text.h"
+#include "win32/services/windows_ansi_codec.h"
 
 namespace quill::win32 {
 
@@ -23,7 +23,7 @@ TextId TextOf(ErrorKind kind) {
 }  // namespace
 
 std::u16string ErrorMessageText(const AppError& error) {
-    const AnsiCodec codec;
+    const WindowsAnsiCodec codec;
     const std::string description = error.Description();
     std::u16string numberText = codec.FromAnsi(std::to_string(error.Number()));
     std::u16string said;

@@ -6,10 +6,10 @@
 
 #include "testing/accessible_objects.h"
 #include "tests/editor/editor_fixture.h"
-#include "win32/controls/toolkit.h"
 #include "win32/services/handles.h"
 #include "win32/services/system_library.h"
 #include "win32/services/text.h"
+#include "win32/window/form_window.h"
 
 namespace quill::win32 {
 namespace {
@@ -122,7 +122,7 @@ TEST_F(SpokenNameTest, WithoutAFunctionOfItsLibrariesTheUnnamedObjectAnswersAndN
           SpokenNameLibraries{.accessibility = kLacking}}) {
         EXPECT_EQ(::GetModuleHandleW(kLacking), nullptr) << "the last failure left it loaded";
         lackingLoads = 0;
-        Toolkit toolkit(::GetModuleHandleW(nullptr), libraries);
+        FormWindow toolkit(::GetModuleHandleW(nullptr), libraries);
         for (const char* name : {"MenuColor", "ActivePic", "fontCmb"}) {
             const HWND window = ::GetDlgItem(toolkit.Handle(), ControlIdOf(name));
             EXPECT_EQ(NameOf(*ClientObject(window).get()), NameOf(*PlatformObject(window).get()))

@@ -3,18 +3,18 @@
 
 #include "testing/wine_registry.h"
 #include "tests/store/store_contract.h"
-#include "win32/services/ansi_codec.h"
 #include "win32/services/color_dialog.h"
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_ansi_codec.h"
 #include "win32/services/windows_error.h"
+#include "win32/services/windows_registry.h"
 
 namespace quill::win32 {
 namespace {
 
 TEST(StoreContract, HoldsForTheRegistry) {
     testing::SeedKey(L"Software\\QuillmarTests", {});
-    RegistryStore store;
-    testing::ExpectStoreContract(store, AnsiCodec(), "Software\\QuillmarTests");
+    WindowsRegistry store;
+    testing::ExpectStoreContract(store, WindowsAnsiCodec(), "Software\\QuillmarTests");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QuillmarTests");
 }
 

@@ -1,4 +1,4 @@
-#include "win32/controls/form_design.h"
+#include "win32/window/form_design.h"
 
 #include <stdexcept>
 #include <string>

@@ -7,7 +7,7 @@ namespace quill::win32 {
 // The settings store as the platform's registry, through its ANSI functions
 // of advapi32. Handles it hands out are HKEYs; kHkeyCurrentUser stands for
 // HKEY_CURRENT_USER.
-class RegistryStore : public quill::RegistryStore {
+class WindowsRegistry : public RegistryStore {
   public:
     std::int32_t OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
                          KeyHandle& result) override;

@@ -1,4 +1,4 @@
-#include "win32/services/ansi_codec.h"
+#include "win32/services/windows_ansi_codec.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@ namespace quill::win32 {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
-std::string AnsiCodec::ToAnsi(std::u16string_view text) const {
+std::string WindowsAnsiCodec::ToAnsi(std::u16string_view text) const {
     if (text.empty()) {
         return {};
     }
@@ -19,7 +19,7 @@ std::string AnsiCodec::ToAnsi(std::u16string_view text) const {
     return out;
 }
 
-std::u16string AnsiCodec::FromAnsi(std::string_view text) const {
+std::u16string WindowsAnsiCodec::FromAnsi(std::string_view text) const {
     if (text.empty()) {
         return {};
     }

@@ -17,20 +17,22 @@
 #include "win32/services/handles.h"
 #include "win32/services/message_box.h"
 #include "win32/services/text.h"
+#include "win32/window/form_design.h"
 
 namespace quill::win32 {
 
-// The window toolkit over the Win32 (Unicode) API: one top-level window with
-// every control of the layout table, created hidden. Events go to the sink;
+// The program's window over the Win32 (Unicode) API, and the editor's
+// toolkit: one top-level window with every control of the design table,
+// created hidden. Events go to the sink;
 // an error that leaves a handler is shown with its number and description
 // and ends the message loop.
-class Toolkit final : public quill::Toolkit, public Window, private EventRouter {
+class FormWindow final : public quill::Toolkit, public Window, private EventRouter {
   public:
-    explicit Toolkit(HINSTANCE instance = ::GetModuleHandleW(nullptr),
-                     const SpokenNameLibraries& spokenNameLibraries = {});
-    ~Toolkit() override;
-    Toolkit(const Toolkit&) = delete;
-    Toolkit& operator=(const Toolkit&) = delete;
+    explicit FormWindow(HINSTANCE instance = ::GetModuleHandleW(nullptr),
+                        const SpokenNameLibraries& spokenNameLibraries = {});
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
 
     // quill::Toolkit
     Window& Form() override { return *this; }
@@ -83,7 +85,7 @@ class Toolkit final : public quill::Toolkit, public Window, private EventRouter 
     void RaiseFromWindows(std::string_view control, ControlEvent event) override;
     void RaiseNested(std::string_view control, ControlEvent event) override;
 
-    friend LRESULT CALLBACK ObjectWindowProcedure<Toolkit>(HWND, UINT, WPARAM, LPARAM) noexcept;
+    friend LRESULT CALLBACK ObjectWindowProcedure<FormWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);

@@ -6,11 +6,11 @@
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/controls/retained_image.h"
-#include "win32/controls/toolkit.h"
 #include "win32/resources/program_icon.h"
 #include "win32/services/dpi.h"
 #include "win32/services/handles.h"
 #include "win32/services/text.h"
+#include "win32/window/form_window.h"
 
 namespace quill::win32 {
 namespace {
@@ -72,7 +72,8 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
                 << design.name << " at " << dpi;
             // A picture box has no font for Windows to draw with: it draws its image itself.
             if (design.kind != ControlKind::PictureBox) {
-                EXPECT_EQ(FontOf(design.name).lfHeight, FontHeight(SpecOf(design.font).points, dpi))
+                EXPECT_EQ(FontOf(design.name).lfHeight,
+                          FontHeight(SpecOf(design.font, kFormDesign.font).points, dpi))
                     << design.name << " at " << dpi;
             }
         }
@@ -286,7 +287,7 @@ LRESULT CALLBACK SendCommandsWhileControlsComeAndGo(int code, WPARAM wParam, LPA
     if (parent != nullptr && ::GetClassNameW(parent, kind, 16) &&
         std::wstring(kind) == L"QuillmarForm") {
         if (create != nullptr) {
-            reinterpret_cast<Toolkit*>(::GetWindowLongPtrW(parent, GWLP_USERDATA))
+            reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(parent, GWLP_USERDATA))
                 ->SetEventSink(&life);
         }
         for (const ControlDesign& design : kFormControls) {
@@ -311,9 +312,9 @@ TEST(ToolkitLife, NotificationsWhileControlsComeAndGoReachOnlyTheirOwn) {
         const HHOOK hook = ::SetWindowsHookExW(WH_CBT, SendCommandsWhileControlsComeAndGo, nullptr,
                                                ::GetCurrentThreadId());
         if (refuseAt < 0) {
-            const Toolkit toolkit;
+            const FormWindow toolkit;
         } else {
-            EXPECT_THROW(const Toolkit toolkit, AppError);
+            EXPECT_THROW(const FormWindow toolkit, AppError);
         }
         ::UnhookWindowsHookEx(hook);
         std::vector<int> lastFirst = life.made;

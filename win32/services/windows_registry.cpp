@@ -1,4 +1,4 @@
-#include "win32/services/registry_store.h"
+#include "win32/services/windows_registry.h"
 
 #include <windows.h>
 
@@ -20,8 +20,8 @@ HKEY ToHkey(KeyHandle key) {
 
 }  // namespace
 
-std::int32_t RegistryStore::OpenKey(KeyHandle parent, std::string_view subKey, std::uint32_t access,
-                                    KeyHandle& result) {
+std::int32_t WindowsRegistry::OpenKey(KeyHandle parent, std::string_view subKey,
+                                      std::uint32_t access, KeyHandle& result) {
     const StartupCost cost(StartupWork::RegistryReads);
     const std::string path(subKey);  // the API wants a terminated string
     HKEY opened = nullptr;
@@ -32,9 +32,9 @@ std::int32_t RegistryStore::OpenKey(KeyHandle parent, std::string_view subKey, s
     return status;
 }
 
-std::int32_t RegistryStore::QueryValue(KeyHandle key, std::string_view valueName,
-                                       std::uint32_t& type, std::uint8_t* data,
-                                       std::uint32_t& length) {
+std::int32_t WindowsRegistry::QueryValue(KeyHandle key, std::string_view valueName,
+                                         std::uint32_t& type, std::uint8_t* data,
+                                         std::uint32_t& length) {
     const StartupCost cost(StartupWork::RegistryReads);
     const std::string name(valueName);
     DWORD storedType = type;
@@ -46,13 +46,14 @@ std::int32_t RegistryStore::QueryValue(KeyHandle key, std::string_view valueName
     return status;
 }
 
-std::int32_t RegistryStore::SetValue(KeyHandle key, std::string_view valueName, std::uint32_t type,
-                                     const std::uint8_t* data, std::uint32_t length) {
+std::int32_t WindowsRegistry::SetValue(KeyHandle key, std::string_view valueName,
+                                       std::uint32_t type, const std::uint8_t* data,
+                                       std::uint32_t length) {
     const std::string name(valueName);
     return ::RegSetValueExA(ToHkey(key), name.c_str(), 0, type, data, length);
 }
 
-void RegistryStore::CloseKey(KeyHandle key) {
+void WindowsRegistry::CloseKey(KeyHandle key) {
     const StartupCost cost(StartupWork::RegistryReads);
     ::RegCloseKey(ToHkey(key));
 }

@@ -1,4 +1,4 @@
-#include "win32/controls/toolkit.h"
+#include "win32/window/form_window.h"
 
 #include <algorithm>
 #include <numeric>
@@ -60,12 +60,12 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
 
 }  // namespace
 
-Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
+FormWindow::FormWindow(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
     : instance_(instance),
       dpi_(SystemDpi()),
       errors_([this](const AppError& error) { ReportError(error); }),
       spokenNames_(spokenNameLibraries) {
-    RegisterObjectWindowClass<Toolkit>(
+    RegisterObjectWindowClass<FormWindow>(
         instance_, kFormClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
         ProgramIcon(instance_, SM_CXICON), ProgramIcon(instance_, SM_CXSMICON));
     LabelWindow::RegisterWindowClass(instance_);
@@ -84,13 +84,15 @@ Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibrar
     colorDialog_.SetOwner(window_.get());
     messages_.SetOwner(window_.get());
 
-    const CreateContext context{window_.get(), instance_, dpi_,        *this,
-                                errors_,       fonts_,    spokenNames_};
     // A new child goes below its siblings, so creating the controls in
     // sibling order gives both the focus order and the stacking at once.
     rows_.resize(kFormControls.size());
     try {
         for (const std::size_t row : SiblingOrder()) {
+            const CreateContext context{
+                window_.get(), instance_,        dpi_,
+                *this,         errors_,          fonts_,
+                spokenNames_,  kFormDesign.font, kFirstControlId + static_cast<int>(row)};
             rows_[row] = CreateControl(kFormControls[row], context);
         }
     } catch (...) {
@@ -100,11 +102,11 @@ Toolkit::Toolkit(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibrar
     }
 }
 
-Toolkit::~Toolkit() {
+FormWindow::~FormWindow() {
     TearDown();
 }
 
-void Toolkit::TearDown() noexcept {
+void FormWindow::TearDown() noexcept {
     sink_ = nullptr;
     // Children first, the last row first, then the window itself, while this
     // object is whole. Each control leaves the table before it is destroyed:
@@ -117,8 +119,8 @@ void Toolkit::TearDown() noexcept {
 }
 
 template <typename ControlClass, typename Port>
-Toolkit::Row Toolkit::Realise(const ControlDesign& design, const CreateContext& context,
-                              Port* Row::*port) {
+FormWindow::Row FormWindow::Realise(const ControlDesign& design, const CreateContext& context,
+                                    Port* Row::*port) {
     Row row;
     auto control = std::make_unique<ControlClass>(design, context);
     if (port != nullptr) {
@@ -128,7 +130,8 @@ Toolkit::Row Toolkit::Realise(const ControlDesign& design, const CreateContext& 
     return row;
 }
 
-Toolkit::Row Toolkit::CreateControl(const ControlDesign& design, const CreateContext& context) {
+FormWindow::Row FormWindow::CreateControl(const ControlDesign& design,
+                                          const CreateContext& context) {
     switch (design.kind) {
         case ControlKind::Label:
         case ControlKind::Swatch:
@@ -148,7 +151,7 @@ Toolkit::Row Toolkit::CreateControl(const ControlDesign& design, const CreateCon
 }
 
 template <typename Port>
-Port& Toolkit::Named(Port* Row::*port, std::string_view name) {
+Port& FormWindow::Named(Port* Row::*port, std::string_view name) {
     Port* control = rows_.at(static_cast<std::size_t>(ControlIdOf(name) - kFirstControlId)).*port;
     if (control == nullptr) {
         throw std::invalid_argument("control " + std::string(name) + " is of another kind");
@@ -156,37 +159,37 @@ Port& Toolkit::Named(Port* Row::*port, std::string_view name) {
     return *control;
 }
 
-Label& Toolkit::LabelNamed(std::string_view name) {
+Label& FormWindow::LabelNamed(std::string_view name) {
     return Named(&Row::label, name);
 }
-CheckBox& Toolkit::CheckBoxNamed(std::string_view name) {
+CheckBox& FormWindow::CheckBoxNamed(std::string_view name) {
     return Named(&Row::checkBox, name);
 }
-ComboBox& Toolkit::ComboBoxNamed(std::string_view name) {
+ComboBox& FormWindow::ComboBoxNamed(std::string_view name) {
     return Named(&Row::comboBox, name);
 }
-CommandButton& Toolkit::ButtonNamed(std::string_view name) {
+CommandButton& FormWindow::ButtonNamed(std::string_view name) {
     return Named(&Row::button, name);
 }
-PictureBox& Toolkit::PictureNamed(std::string_view name) {
+PictureBox& FormWindow::PictureNamed(std::string_view name) {
     return Named(&Row::picture, name);
 }
 
-std::u16string Toolkit::Caption() const {
+std::u16string FormWindow::Caption() const {
     return WindowText(window_.get());
 }
 
-void Toolkit::SetCaption(std::u16string_view text) {
+void FormWindow::SetCaption(std::u16string_view text) {
     ::SetWindowTextW(window_.get(), ToWide(text).c_str());
 }
 
-void Toolkit::Unload() {
+void FormWindow::Unload() {
     unloaded_ = true;
     ::ShowWindow(window_.get(), SW_HIDE);
     ::PostMessageW(window_.get(), WM_NULL, 0, 0);  // wakes the message loop to end
 }
 
-void Toolkit::Show(int showCommand) {
+void FormWindow::Show(int showCommand) {
     ::ShowWindow(window_.get(), showCommand);
     ::UpdateWindow(window_.get());
     const LONG_PTR style = ::GetWindowLongPtrW(window_.get(), GWL_STYLE);
@@ -199,7 +202,7 @@ void Toolkit::Show(int showCommand) {
     }
 }
 
-int Toolkit::RunMessageLoop() {
+int FormWindow::RunMessageLoop() {
     MSG message{};
     // A quit message (the session ends) or a failure of GetMessage ends it too.
     while (!unloaded_ && !errors_.Failed() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -211,26 +214,26 @@ int Toolkit::RunMessageLoop() {
     return errors_.Failed() ? kExitAfterError : 0;
 }
 
-void Toolkit::ReportError(const AppError& error) {
+void FormWindow::ReportError(const AppError& error) {
     messages_.ShowMessage(ErrorMessageText(error));
     ::ShowWindow(window_.get(), SW_HIDE);
     ::PostMessageW(window_.get(), WM_NULL, 0, 0);  // wakes the message loop to end
 }
 
-void Toolkit::RaiseFromWindows(std::string_view control, ControlEvent event) {
+void FormWindow::RaiseFromWindows(std::string_view control, ControlEvent event) {
     if (sink_ == nullptr || unloaded_ || errors_.Failed()) {
         return;
     }
     errors_.Run([&] { sink_->OnEvent(control, event); });
 }
 
-void Toolkit::RaiseNested(std::string_view control, ControlEvent event) {
+void FormWindow::RaiseNested(std::string_view control, ControlEvent event) {
     if (sink_ != nullptr && !unloaded_) {
         sink_->OnEvent(control, event);
     }
 }
 
-void Toolkit::OnCommand(int id, int code) {
+void FormWindow::OnCommand(int id, int code) {
     if (id == IDCANCEL) {
         // Escape, through IsDialogMessage: the cancel button.
         id = ButtonIdFor(DialogKey::Escape);
@@ -243,7 +246,7 @@ void Toolkit::OnCommand(int id, int code) {
     }
 }
 
-void Toolkit::OnDpiChanged(int dpi, const RECT& suggested) {
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
@@ -254,7 +257,7 @@ void Toolkit::OnDpiChanged(int dpi, const RECT& suggested) {
     ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
-LRESULT Toolkit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
