@@ -12,7 +12,7 @@
 #ifdef FLOOR_IMPORTS_COMDLG32
 #include <commdlg.h>
 #endif
-#include "win32/program/startup_marks.h"
+#include "win32/profiling/startup_profile.h"
 using quill::win32::StartupMark;
 using quill::win32::StartupCost;
 using quill::win32::StartupWork;

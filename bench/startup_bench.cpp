@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
-#include "win32/services/startup_costs.h"
+#include "win32/profiling/startup_profile.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "win32/services/dpi.h"
 #include "win32/services/gdi_color.h"
-#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 
 namespace quill::win32 {
@@ -54,8 +53,6 @@ void PictureWindow::ReplaceFont() {
 }
 
 void PictureWindow::FillPixels(const PixelRect& rect, Color color) {
-    // For the profile, a preview's drawing runs from its first stroke to its caption.
-    BeginStartupWork(StartupWork::PreviewDrawing);
     image_.Fill({rect.left, rect.top, rect.right, rect.bottom}, ResolveColor(color));
     Invalidate();
 }
@@ -73,7 +70,6 @@ void PictureWindow::RenderText(std::u16string_view text, TextRect& rect, std::ui
     }
     image_.Text(text, area, format, ResolveColor(color), transparent, hfont_);
     Invalidate();
-    EndStartupWork(StartupWork::PreviewDrawing);
 }
 
 void PictureWindow::Invalidate() {

@@ -4,8 +4,8 @@
 
 #include <utility>
 
+#include "win32/profiling/startup_profile.h"
 #include "win32/services/dpi.h"
-#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 #include "win32/services/windows_error.h"
 

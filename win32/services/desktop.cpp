@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "win32/services/handles.h"
-#include "win32/services/startup_costs.h"
 #include "win32/services/text.h"
 
 namespace quill::win32 {
@@ -30,7 +29,6 @@ int Compare(const std::u16string& a, const std::u16string& b) {
 }  // namespace
 
 std::vector<std::u16string> ListScreenFonts() {
-    const StartupCost cost(StartupWork::FontList);
     std::vector<std::u16string> faces;
     LOGFONTW any{};
     any.lfCharSet = DEFAULT_CHARSET;

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "win32/services/startup_costs.h"
-
 namespace quill::win32 {
 namespace {
 
@@ -22,7 +20,6 @@ HKEY ToHkey(KeyHandle key) {
 
 std::int32_t WindowsRegistry::OpenKey(KeyHandle parent, std::string_view subKey,
                                       std::uint32_t access, KeyHandle& result) {
-    const StartupCost cost(StartupWork::RegistryReads);
     const std::string path(subKey);  // the API wants a terminated string
     HKEY opened = nullptr;
     const LONG status = ::RegOpenKeyExA(ToHkey(parent), path.c_str(), 0, access, &opened);
@@ -35,7 +32,6 @@ std::int32_t WindowsRegistry::OpenKey(KeyHandle parent, std::string_view subKey,
 std::int32_t WindowsRegistry::QueryValue(KeyHandle key, std::string_view valueName,
                                          std::uint32_t& type, std::uint8_t* data,
                                          std::uint32_t& length) {
-    const StartupCost cost(StartupWork::RegistryReads);
     const std::string name(valueName);
     DWORD storedType = type;
     DWORD size = length;
@@ -54,7 +50,6 @@ std::int32_t WindowsRegistry::SetValue(KeyHandle key, std::string_view valueName
 }
 
 void WindowsRegistry::CloseKey(KeyHandle key) {
-    const StartupCost cost(StartupWork::RegistryReads);
     ::RegCloseKey(ToHkey(key));
 }
 
