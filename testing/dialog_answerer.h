@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "appearance/color_text.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::testing {
 

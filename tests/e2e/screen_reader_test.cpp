@@ -17,8 +17,8 @@
 #include "testing/accessible_objects.h"
 #include "tests/e2e/program.h"
 #include "win32/services/handles.h"
+#include "win32/services/wide_text.h"
 #include "win32/window/form_design.h"
-#include "win32/services/text.h"
 
 namespace quill::testing {
 namespace {

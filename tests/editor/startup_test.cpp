@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "tests/editor/editor_fixture.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::testing {
 namespace {

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "win32/services/dpi.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 #include "win32/services/windows_error.h"
 
 namespace quill::win32 {

@@ -3,7 +3,8 @@
 #include <windowsx.h>
 
 #include "win32/services/gdi_color.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "win32/services/dpi.h"
 #include "win32/services/gdi_color.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::win32 {
 namespace {

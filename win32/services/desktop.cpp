@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "win32/services/handles.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
 #include "win32/services/windows_ansi_codec.h"
 
 namespace quill::win32 {

@@ -6,7 +6,7 @@
 
 #include "win32/profiling/startup_profile.h"
 #include "win32/services/dpi.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 #include "win32/services/windows_error.h"
 
 namespace quill::win32 {

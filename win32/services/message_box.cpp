@@ -1,6 +1,7 @@
 #include "win32/services/message_box.h"
 
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::win32 {
 

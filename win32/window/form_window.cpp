@@ -13,7 +13,8 @@
 #include "win32/controls/window_procedure.h"
 #include "win32/resources/program_icon.h"
 #include "win32/services/dpi.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::win32 {
 namespace {

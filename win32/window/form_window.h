@@ -16,7 +16,7 @@
 #include "win32/services/font_factory.h"
 #include "win32/services/handles.h"
 #include "win32/services/message_box.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
 #include "win32/window/form_design.h"
 
 namespace quill::win32 {

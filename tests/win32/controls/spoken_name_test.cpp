@@ -7,8 +7,9 @@
 #include "testing/accessible_objects.h"
 #include "tests/editor/editor_fixture.h"
 #include "win32/services/handles.h"
+#include "win32/services/string_resources.h"
 #include "win32/services/system_library.h"
-#include "win32/services/text.h"
+#include "win32/services/wide_text.h"
 #include "win32/window/form_window.h"
 
 namespace quill::win32 {

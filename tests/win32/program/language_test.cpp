@@ -8,7 +8,8 @@
 #include "store/registry_access.h"
 #include "tests/editor/editor_fixture.h"
 #include "win32/services/error_boundary.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::testing {
 namespace {

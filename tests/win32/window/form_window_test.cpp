@@ -9,7 +9,7 @@
 #include "win32/resources/program_icon.h"
 #include "win32/services/dpi.h"
 #include "win32/services/handles.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
 #include "win32/window/form_window.h"
 
 namespace quill::win32 {

@@ -6,7 +6,8 @@
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/controls/control_window.h"
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
+#include "win32/services/wide_text.h"
 
 namespace quill::testing {
 namespace {

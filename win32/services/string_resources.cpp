@@ -1,15 +1,9 @@
-#include "win32/services/text.h"
+#include "win32/services/string_resources.h"
 
+#include "win32/services/wide_text.h"
 #include "win32/services/windows_error.h"
 
 namespace quill::win32 {
-
-std::u16string WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return FromWide(text);
-}
 
 std::u16string LoadText(TextId id) {
     if (id == TextId::None) {
