@@ -28,9 +28,8 @@ TEST(SplitColor, TruncatesTowardZero) {
 TEST(ParseColorText, ReadsThreePlainNumbersAndNothingElse) {
     // clang-format off
     const std::pair<std::u16string_view, Color> read[] = {
-        {u"212 208 200", 13160660}, {u"0 0 0", 0},          {u"255 255 255", 16777215},
-        {u"10 36 106", 6956042},    {u"1 2 3", Rgb(1, 2, 3)}, {u"49 99 197", Rgb(49, 99, 197)},
-        {u"300 0 0", 255},          {u"0 32767 0", Rgb(0, 255, 0)},
+        {u"212 208 200", 13160660}, {u"0 0 0", 0},   {u"255 255 255", 16777215},
+        {u"10 36 106", 6956042},    {u"300 0 0", 255}, {u"0 32767 0", Rgb(0, 255, 0)},
         {u"-0 0 0", 0},             {u"007 0 0", 7}};
     const std::u16string_view refused[] = {
         u"", u"212 208", u"212 208 200 1", u"212 208 200 ", u"212  208", u"+5 0 0", u"- 0 0",

@@ -72,7 +72,6 @@ TEST_F(EditorTest, UnusableStoredValuesAreLeftAlone) {
         const bool text = swatch == "ActiveTitle" || swatch == "InactiveTitle";
         EXPECT_EQ(Back(swatch), text ? kWhite : kSysWindowBackground) << swatch;
     }
-    EXPECT_EQ(toolkit_.PictureNamed("InactivePic").ForeColor(), kWhite);
     ExpectMenuInStep();
     const std::u16string desktopFace =
         DecodeFaceName(toolkit_.Screen().CurrentFontRecord(FontRole::Caption));
