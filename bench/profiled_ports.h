@@ -6,7 +6,7 @@
 // the desktop's font list and the previews' drawing is timed here, at the
 // port, not inside the program's services.
 
-#include <functional>
+#include <functional>  // std::less
 #include <map>
 #include <string>
 
@@ -102,7 +102,8 @@ class ProfiledPicture final : public PictureBox {
     void SetFontBold(bool bold) override { picture_.SetFontBold(bold); }
 
   private:
-    static void Drawing(const std::function<void()>& call) {
+    template <typename Call>
+    static void Drawing(Call call) {
         const StartupCost cost(StartupWork::PreviewDrawing);
         call();
     }

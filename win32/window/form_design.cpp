@@ -15,7 +15,7 @@ const ControlDesign& DesignOf(std::string_view name) {
 }
 
 int ControlIdOf(std::string_view name) {
-    return kFirstControlId + static_cast<int>(&DesignOf(name) - kFormControls.data());
+    return ControlIdAt(static_cast<std::size_t>(&DesignOf(name) - kFormControls.data()));
 }
 
 }  // namespace quill::win32

@@ -104,6 +104,9 @@ const ControlDesign& DesignOf(std::string_view name);
 // The Windows control identifier of a control: 1000 + its row in the table.
 // Tests outside the process find the controls by it.
 inline constexpr int kFirstControlId = 1000;
+constexpr int ControlIdAt(std::size_t row) {
+    return kFirstControlId + static_cast<int>(row);
+}
 int ControlIdOf(std::string_view name);
 
 }  // namespace quill::win32

@@ -90,10 +90,9 @@ FormWindow::FormWindow(HINSTANCE instance, const SpokenNameLibraries& spokenName
     rows_.resize(kFormControls.size());
     try {
         for (const std::size_t row : SiblingOrder()) {
-            const CreateContext context{
-                window_.get(), instance_,        dpi_,
-                *this,         errors_,          fonts_,
-                spokenNames_,  kFormDesign.font, kFirstControlId + static_cast<int>(row)};
+            const CreateContext context{window_.get(), instance_,        dpi_,
+                                        *this,         errors_,          fonts_,
+                                        spokenNames_,  kFormDesign.font, ControlIdAt(row)};
             rows_[row] = CreateControl(kFormControls[row], context);
         }
     } catch (...) {
