@@ -1,5 +1,5 @@
-# Makes the release zip (the release_zip target) and checks what it holds: the program, the
-# README and the licence, in a folder named after the version and the kind of
+# Makes the release zip (the release_zip target) and checks what it holds: the program and
+# the texts for Windows users, in a folder named after the version and the kind of
 # Windows; that the program's version resource names that version too; and
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
 # which it loads when the dialog first opens; that its icon has every size;
@@ -53,9 +53,12 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf "${zip}" OUTPUT_VARIABLE listing
                 RESULT_VARIABLE status)
 set(top "quillmar-appearance-${VERSION}-${SYSTEM_NAME}")
-foreach(entry quillmar-appearance.exe README.md LICENSE)
-  if(NOT listing MATCHES "${top}/${entry}")
-    message(FATAL_ERROR "${entry} is not in the package:\n${listing}")
-  endif()
-endforeach()
+# The program and the texts for Windows users, and nothing else (the
+# developers' README stays out).
+string(REGEX MATCHALL "[^\n]+" entries "${listing}")
+set(expected quillmar-appearance.exe README.txt LICENSE.txt NOTICES.txt GPL-3.txt)
+list(TRANSFORM expected PREPEND "${top}/")
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "the package holds\n${listing}not ${expected}")
+endif()
 message(STATUS "package ${zip}:\n${listing}imports: ${imports}\nicons:\n${icons}")

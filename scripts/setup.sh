@@ -15,12 +15,16 @@ packages=(
   make g++ googletest libgtest-dev wine wine64 fonts-wine xvfb xauth
   fonts-liberation fonts-ipafont-gothic fonts-wqy-microhei
   clang libclang-rt-dev clang-tidy cppcheck locales lintian desktop-file-utils appstream
+  wixl msitools faketime x11-utils
 )
-# faketime lets reprotest vary the clock.
+# wixl makes the Windows installers (faketime stops its clock at the sources'
+# date, msitools sets and reads their tables), and x11-utils shows the
+# installed program's window to their test; faketime lets reprotest vary the
+# clock too.
 nest=false
 if quill_can_nest >/dev/null; then
   nest=true
-  packages+=(mmdebstrap uidmap sbuild autopkgtest reprotest faketime diffoscope-minimal)
+  packages+=(mmdebstrap uidmap sbuild autopkgtest reprotest diffoscope-minimal)
 fi
 
 # i386 comes first, for one refresh a run to fetch its lists too. A list kept
