@@ -8,9 +8,11 @@
 # program runs in it and shows that language. Run as root on Debian 12
 # after a build (scripts/run.sh or scripts/test.sh makes the program); it
 # installs what it needs from Debian's packages.
-# Usage: screenshot.sh [PICTURE [LOCALE]]
+# Usage: screenshot.sh [--framed] [PICTURE [LOCALE]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+managed=Y
+[[ ${1-} != --framed ]] || { managed=N && shift; }
 source cmake/wine/loader.sh
 tree=win32 arch=i386
 quill_use_wine i386 >/dev/null || tree=win64 arch=x86_64
@@ -35,7 +37,9 @@ fi
 # on a virtual display. Unlike the tests, the prefix marks windows as
 # managed (Managed=Y): Wine then leaves the frame to a window manager, and
 # with none running the window shows no frame at all, so the picture is the
-# window's inside.
+# window's inside. With --framed, Wine draws the frame itself, in the
+# applied scheme's title-bar colours and caption font, as it does for its
+# windows on a desktop whose window manager is told to leave them alone.
 scratch=$(mktemp -d)
 trap 'cmake/wine/stop.sh "$scratch"; rm -rf "$scratch"' EXIT
 cmake/wine/start.sh "$scratch" "$arch" >/dev/null
@@ -46,7 +50,7 @@ if [[ $locale != C ]]; then
   export LOCPATH=$scratch/locales
 fi
 unset LC_ALL LC_MESSAGES LANGUAGE
-"$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
+"$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f >/dev/null 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {
