@@ -32,9 +32,53 @@ msgstr ""
 "Content-Transfer-Encoding: 8bit\n"
 ]=])
 run(${WRC} -I. -O pot -o ${work}/resources.pot win32/resources/texts.rc)
-run(${XGETTEXT} --omit-header --from-code=UTF-8 -o ${work}/desktop.pot
+
+# wrc leaves out the notes of ports/text_list.def: each goes in as the
+# translator comment (#.) of the entry whose reference names a line of its
+# QUILL_TEXT. Both are read as lists of lines, their own ';' stood in for
+# while they are.
+set(semicolon "<quill-semicolon>")
+function(add_notes pot list)
+  file(READ ${SOURCE_DIR}/${list} text)
+  file(READ ${pot} entries)
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE ";" "${semicolon}" entries "${entries}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(number 0)
+  set(notes)
+  foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
+    if(line MATCHES "^QUILL_TEXT\\(")
+      set(first ${number})
+      set(entry "")
+    endif()
+    string(APPEND entry " ${line}")
+    if(DEFINED first AND line MATCHES "\\)$")
+      string(REGEX MATCHALL "\"[^\"]*\"" literals "${entry}")
+      list(POP_FRONT literals english)
+      string(REPLACE "\"" "" note "${literals}")
+      foreach(at RANGE ${first} ${number})
+        set(note_${at} "${note}")
+      endforeach()
+      unset(first)
+    endif()
+  endforeach()
+  string(REPLACE "\n" ";" pot_lines "${entries}")
+  set(out "")
+  foreach(line IN LISTS pot_lines)
+    if(line MATCHES "^#: ${list}:([0-9]+)$" AND NOT note_${CMAKE_MATCH_1} STREQUAL "")
+      string(APPEND out "#. ${note_${CMAKE_MATCH_1}}\n")
+    endif()
+    string(APPEND out "${line}\n")
+  endforeach()
+  string(REPLACE "${semicolon}" ";" out "${out}")
+  file(WRITE ${pot} "${out}")
+endfunction()
+add_notes(${work}/resources.pot ports/text_list.def)
+# Their translator comments are the comments that begin "Translators:".
+run(${XGETTEXT} --omit-header --from-code=UTF-8 --add-comments=Translators: -o ${work}/desktop.pot
     packaging/org.quillmar.AppearanceEditor.desktop)
-run(${XGETTEXT} --omit-header --from-code=UTF-8 -o ${work}/metainfo.pot
+run(${XGETTEXT} --omit-header --from-code=UTF-8 --add-comments=Translators: -o ${work}/metainfo.pot
     packaging/org.quillmar.AppearanceEditor.metainfo.xml)
 run(${MSGCAT} --use-first -o ${OUTPUT} ${work}/header.pot ${work}/resources.pot
     ${work}/desktop.pot ${work}/metainfo.pot)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the translations against the template the build made: po/'s
-# template has its texts, and every catalogue of po/LINGUAS passes
+# template has its texts, each with a comment for translators, and every catalogue of po/LINGUAS passes
 # `msgfmt --check`, translates every text of the template, has nothing fuzzy
 # or left over, and keeps each text's leading and trailing spaces, line
 # breaks, %1 and %2. One line per fault; status 1 if any.
@@ -21,6 +21,13 @@ fault() {
 kept=$(msgcat --no-location "$po/quillmar-appearance.pot")
 fresh=$(msgcat --no-location "$template")
 [[ $kept == "$fresh" ]] || fault "po/quillmar-appearance.pot is stale: build the update-po target"
+
+# Every text tells its translators where it shows (#.): the template's
+# entries without a comment, the header aside.
+uncommented=$(awk -v RS= '!/Project-Id-Version/ && !/(^|\n)#\. / { sub(/^(#[^\n]*\n)*/, ""); print }' "$template")
+while IFS= read -r entry; do
+  [[ $entry != msgid* ]] || fault "no translator comment for: $entry"
+done <<<"$uncommented"
 
 # What a translation must keep of its English: the spaces at either end, the
 # line breaks and the placeholders, as one comparable line.
