@@ -67,4 +67,12 @@ BYTE TextCharset() {
     return charset;
 }
 
+LANGID TextLanguage() {
+    static const LANGID language = [] {
+        const LANGID user = ::GetUserDefaultUILanguage();
+        return Carries(user) ? PRIMARYLANGID(user) : static_cast<LANGID>(LANG_ENGLISH);
+    }();
+    return language;
+}
+
 }  // namespace quill::win32

@@ -23,4 +23,8 @@ std::u16string LoadText(TextId id);
 // English and for languages the program has no texts in.
 BYTE TextCharset();
 
+// The primary language id of the language the texts are in: LANG_ENGLISH
+// where the program has none of the user's.
+LANGID TextLanguage();
+
 }  // namespace quill::win32

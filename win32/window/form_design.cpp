@@ -1,5 +1,6 @@
 #include "win32/window/form_design.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,17 @@ const ControlDesign& DesignOf(std::string_view name) {
         }
     }
     throw std::out_of_range("no control named " + std::string(name));
+}
+
+FormControls FormControlsIn(LANGID language) {
+    FormControls controls = kFormControls;
+    for (const Widening& widening : kWidenings) {
+        if (std::ranges::find(widening.languages, language) != widening.languages.end()) {
+            controls[static_cast<std::size_t>(&DesignOf(widening.control) - kFormControls.data())]
+                .width = widening.width;
+        }
+    }
+    return controls;
 }
 
 int ControlIdOf(std::string_view name) {

@@ -46,7 +46,7 @@ using enum DialogKey;
 inline constexpr std::array<ControlDesign, 34> kFormControls{{
     // name                      kind                    caption                             spoken name                         left   top  width height back                    fore        font                  align   border enabled tab stack key
     {"fontCmb",                  design::ComboBox,       TextId::None,                       TextId::TitlebarFont,               120,  120, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true,  5},
-    {"ckBold",                   design::CheckBox,       TextId::Bold,                       TextId::None,                       120,  600,  945, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
+    {"ckBold",                   design::CheckBox,       TextId::Bold,                       TextId::None,                       120,  600,  735, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  6},
     {"ckPoint8",                 design::CheckBox,       TextId::Point8,                     TextId::None,                       1080,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  8},
     {"ckPoint9",                 design::CheckBox,       TextId::Point9,                     TextId::None,                       2160,  600, 1095, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  7},
     {"ckPoint10",                design::CheckBox,       TextId::Point10,                    TextId::None,                       3240,  600,  975, 195, design::kFace, design::kText, design::kArial825,    design::Left,   false, true,  9},
@@ -65,7 +65,7 @@ inline constexpr std::array<ControlDesign, 34> kFormControls{{
     {"menuCmb",                  design::ComboBox,       TextId::None,                       TextId::MenuFont,                   120, 2640, 4095, 315, design::kBg,   design::kFg,   design::kGothic,      design::Left,   false, true, 10},
     {"MenuBarColor",             design::Swatch,         TextId::None,                       TextId::MenuBarColor,               120, 3120,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
     {"MenuBar",                  design::Label,          TextId::MenuBarItems,               TextId::None,                       405, 3120, 3810, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true, true, -1, 2},
-    {"MenuHilight",              design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3120,  825, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
+    {"MenuHilight",              design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3120,  735, 255, design::kHighlightBack, kWhite, design::kGothic,  design::Center, true, true, -1, 1},
     {"Label6",                   design::Label,          TextId::MenuItem,                   TextId::None,                       2520, 3360, 1215, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Center, true, true, -1, 3},
     {"MenuHighlightColor",       design::Swatch,         TextId::None,                       TextId::MenuHighlightColorName,     120, 3450,  255, 255, design::kBg,   design::kFg,   design::kWindowFont,  design::Left,   true},
     {"lbl(2)",                   design::Label,          TextId::MenuHighlightColor,         TextId::None,                       435, 3480, 1815, 255, design::kFace, design::kText, design::kArial825},
@@ -97,6 +97,24 @@ constexpr bool SpokenNamesFit(std::span<const ControlDesign> controls) {
 }
 static_assert(SpokenNamesFit(kFormControls),
               "a spoken name for each swatch, preview and face list, and for nothing else");
+
+// The table is the English window. Where a translation needs more room, the
+// control is wider in that language alone, as a resource script carries a
+// dialog per language: its width in twips there, and the languages (primary
+// language ids) that take it. Each stays clear of the controls it does not
+// touch in English.
+struct Widening {
+    std::string_view control;
+    int width;
+    std::array<LANGID, 5> languages;  // LANG_NEUTRAL fills the rest
+};
+inline constexpr std::array kWidenings{
+    Widening{"ckBold", 945, {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}},
+    Widening{"MenuHilight", 825, {LANG_JAPANESE}},
+};
+using FormControls = std::array<ControlDesign, kFormControls.size()>;
+// The window's controls in LANGUAGE (a primary language id).
+FormControls FormControlsIn(LANGID language);
 
 // The design of the control with this name; throws std::out_of_range if none.
 const ControlDesign& DesignOf(std::string_view name);

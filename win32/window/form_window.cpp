@@ -64,6 +64,7 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
 FormWindow::FormWindow(HINSTANCE instance, const SpokenNameLibraries& spokenNameLibraries)
     : instance_(instance),
       dpi_(SystemDpi()),
+      designs_(FormControlsIn(TextLanguage())),
       errors_([this](const AppError& error) { ReportError(error); }),
       spokenNames_(spokenNameLibraries) {
     RegisterObjectWindowClass<FormWindow>(
@@ -93,7 +94,7 @@ FormWindow::FormWindow(HINSTANCE instance, const SpokenNameLibraries& spokenName
             const CreateContext context{window_.get(), instance_,        dpi_,
                                         *this,         errors_,          fonts_,
                                         spokenNames_,  kFormDesign.font, ControlIdAt(row)};
-            rows_[row] = CreateControl(kFormControls[row], context);
+            rows_[row] = CreateControl(designs_[row], context);
         }
     } catch (...) {
         // No destructor runs for an object not made: undo in its order.

@@ -93,6 +93,7 @@ class FormWindow final : public quill::Toolkit, public Window, private EventRout
 
     HINSTANCE instance_;
     int dpi_;
+    FormControls designs_;  // in the texts' language; the controls keep theirs
     FontFactory fonts_;
     ErrorBoundary errors_;
     SpokenNames spokenNames_;  // outlives the controls that answer with it

@@ -82,10 +82,10 @@ TEST_F(ToolkitTest, TheWindowAndItsControlsHaveTheirDesignPlacesAtAnyDpi) {
     RECT window{};  // in the place suggested
     ::GetWindowRect(toolkit_.Handle(), &window);
     EXPECT_EQ(std::memcmp(&window, &suggested, sizeof window), 0);
-    const std::tuple<const char*, int, RECT> rects[] = {{"ActivePic", 96, {27, 64, 262, 81}},
-                                                        {"ActivePic", 144, {40, 96, 392, 122}},
-                                                        {"Line3", 96, {0, 166, 288, 167}},
-                                                        {"Line3", 192, {0, 331, 576, 333}}};
+    const std::tuple<const char*, int, RECT> rects[] = {
+        {"ckBold", 96, {8, 40, 57, 53}},      {"MenuHilight", 96, {168, 208, 217, 225}},
+        {"ActivePic", 96, {27, 64, 262, 81}}, {"ActivePic", 144, {40, 96, 392, 122}},
+        {"Line3", 96, {0, 166, 288, 167}},    {"Line3", 192, {0, 331, 576, 333}}};
     for (const auto& [name, dpi, expected] : rects) {
         const RECT rect = PixelRectOf(DesignOf(name), dpi);
         EXPECT_EQ(std::memcmp(&rect, &expected, sizeof rect), 0) << name << " at " << dpi;

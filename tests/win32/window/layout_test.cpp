@@ -114,6 +114,27 @@ TEST_P(LayoutTest, EveryControlsTextFitsItWithoutBreakingWhereItMustNot) {
     }
 }
 
+// A control widened for a language touches no control that it does not
+// touch in the English design, and in English none is widened.
+TEST_P(LayoutTest, AWidenedControlStaysClearOfItsNeighbours) {
+    const bool english = win32::TextLanguage() == LANG_ENGLISH;
+    for (const ControlDesign& one : win32::kFormControls) {
+        const RECT shown = Place(one.name), designed = win32::PixelRectOf(one, Dpi());
+        if (english) {
+            EXPECT_EQ(shown.right - shown.left, designed.right - designed.left) << Where(one.name);
+        }
+        for (const ControlDesign& other : win32::kFormControls) {
+            const RECT otherShown = Place(other.name);
+            const RECT otherDesigned = win32::PixelRectOf(other, Dpi());
+            RECT common{};
+            if (&one != &other && ::IntersectRect(&common, &shown, &otherShown)) {
+                EXPECT_TRUE(::IntersectRect(&common, &designed, &otherDesigned))
+                    << Where(one.name) << " covers " << other.name;
+            }
+        }
+    }
+}
+
 TEST_P(LayoutTest, TheMenuBarsItemsEndBeforeTheHighlightedOne) {
     // Ended by the last word's ink, not by the label's border.
     const std::u16string bar = win32::WindowText(Hwnd("MenuBar"));
