@@ -6,6 +6,7 @@
 
 #include "win32/profiling/startup_profile.h"
 #include "win32/services/dpi.h"
+#include "win32/services/string_resources.h"
 #include "win32/services/wide_text.h"
 #include "win32/services/windows_error.h"
 
@@ -18,17 +19,23 @@ constexpr std::pair<std::u16string_view, std::u16string_view> kReplacements[] = 
     {u"Arial", u"Liberation Sans"},
     {u"ＭＳ Ｐゴシック", u"IPAPGothic"},
 };
+// Where the texts are Japanese, they are drawn in this face wherever they
+// would be in IPAPGothic, which asks through its gasp table for no smoothing
+// at the labels' sizes, where its hinting drops strokes, or in a face with
+// no Japanese, where the font mapper would choose: VL PGothic draws every
+// stroke, smoothed.
+constexpr std::u16string_view kJapaneseTextFace = u"VL PGothic";
 
 int CALLBACK StopAtFirstFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
-}  // namespace
-
-bool IsFaceInstalled(const std::u16string& face) {
+// Whether an installed face has the character set's glyphs (DEFAULT_CHARSET:
+// any).
+bool HasFace(const std::u16string& face, BYTE charset) {
     LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
+    query.lfCharSet = charset;
     // A name that is empty or does not fit the field is no installed face.
     const std::wstring wide = ToWide(face);
     if (wide.empty() || FAILED(::StringCchCopyW(query.lfFaceName, LF_FACESIZE, wide.c_str()))) {
@@ -41,6 +48,12 @@ bool IsFaceInstalled(const std::u16string& face) {
     ::EnumFontFamiliesExW(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found),
                           0);
     return found;
+}
+
+}  // namespace
+
+bool IsFaceInstalled(const std::u16string& face) {
+    return HasFace(face, DEFAULT_CHARSET);
 }
 
 const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
@@ -69,7 +82,12 @@ UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = ToWide(InstalledFace(wanted.face));
+    const std::u16string& installed = InstalledFace(wanted.face);
+    const bool japaneseText =
+        wanted.charset == SHIFTJIS_CHARSET && TextCharset() == SHIFTJIS_CHARSET &&
+        (installed == u"IPAPGothic" || !HasFace(installed, SHIFTJIS_CHARSET)) &&
+        IsFaceInstalled(std::u16string(kJapaneseTextFace));
+    const std::wstring face = ToWide(japaneseText ? kJapaneseTextFace : installed);
     // Cut to the field, terminator included: a name too long for it is no
     // installed face anyway, and the font mapper takes what fits.
     static_cast<void>(::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str()));

@@ -19,8 +19,10 @@ FormControls FormControlsIn(LANGID language) {
     FormControls controls = kFormControls;
     for (const Widening& widening : kWidenings) {
         if (std::ranges::find(widening.languages, language) != widening.languages.end()) {
-            controls[static_cast<std::size_t>(&DesignOf(widening.control) - kFormControls.data())]
-                .width = widening.width;
+            ControlDesign& control = controls[static_cast<std::size_t>(&DesignOf(widening.control) -
+                                                                       kFormControls.data())];
+            control.width = widening.width;
+            control.height = widening.height != 0 ? widening.height : control.height;
         }
     }
     return controls;

@@ -99,18 +99,24 @@ static_assert(SpokenNamesFit(kFormControls),
               "a spoken name for each swatch, preview and face list, and for nothing else");
 
 // The table is the English window. Where a translation needs more room, the
-// control is wider in that language alone, as a resource script carries a
-// dialog per language: its width in twips there, and the languages (primary
-// language ids) that take it. Each stays clear of the controls it does not
-// touch in English.
+// control is larger in that language alone, as a resource script carries a
+// dialog per language: its width (and height, where given) in twips there,
+// and the languages (primary language ids) that take it. Each stays clear of
+// the controls it does not touch in English.
 struct Widening {
     std::string_view control;
     int width;
     std::array<LANGID, 5> languages;  // LANG_NEUTRAL fills the rest
+    int height = 0;                   // 0: the design's
 };
 inline constexpr std::array kWidenings{
-    Widening{"ckBold", 945, {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}},
+    Widening{
+        "ckBold", 945, {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}},
     Widening{"MenuHilight", 825, {LANG_JAPANESE}},
+    // Japanese's face reaches lower than the boxes' Latin faces.
+    Widening{"ckPoint8", 975, {LANG_JAPANESE}, 255},
+    Widening{"ckPoint9", 1095, {LANG_JAPANESE}, 255},
+    Widening{"ckPoint10", 975, {LANG_JAPANESE}, 255},
 };
 using FormControls = std::array<ControlDesign, kFormControls.size()>;
 // The window's controls in LANGUAGE (a primary language id).
