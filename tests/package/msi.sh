@@ -45,7 +45,8 @@ msiexec() {
   wine msiexec "$1" "$(wine winepath -w "$2" | tr -d '\r')" /qn /l*v "$(wine winepath -w "$log" | tr -d '\r')" || status=$?
   return $status
 }
-entries() { wine uninstaller --list | tr -d '\r' | grep -F "|||$name" || true; }
+# Wine 10 writes the list to its console, which is stderr here.
+entries() { wine uninstaller --list 2>&1 | tr -d '\r' | grep -F "|||$name" || true; }
 # The uninstall entry's field FIELD: wherever this Wine keeps per-user entries.
 entry_field() {
   local code=$1 field=$2 key
