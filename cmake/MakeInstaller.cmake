@@ -9,10 +9,11 @@
 # from a hash of everything the package holds. wixl 0.101 stamps the summary
 # information with the time of the build and draws the package code itself,
 # so it runs under faketime at EPOCH (in UTC), and msibuild then writes the
-# derived package code in the place of the drawn one.
+# derived package code in the place of the drawn one; the cabinet's file
+# times are set to EPOCH's (cmake/CabTimes.pl).
 # Run as: cmake -DSETTINGS=... -DVERSION=... -DSTAGE=... -DOUT=... -P MakeInstaller.cmake
 # where SETTINGS (written by cmake/WindowsInstaller.cmake) sets WIXL,
-# MSIBUILD, FAKETIME, WXS, ARCH, PROGRAM, STRIP, ICON, TEXTS, URL and EPOCH.
+# MSIBUILD, MSIINFO, FAKETIME, WXS, ARCH, PROGRAM, STRIP, ICON, TEXTS, URL and EPOCH.
 include("${SETTINGS}")
 include("${CMAKE_CURRENT_LIST_DIR}/StageRelease.cmake")
 # Windows Installer finds the installed versions by this code: it never changes.
@@ -58,4 +59,12 @@ if(NOT status EQUAL 0 OR errors MATCHES "WARNING|[Ee]rror")
 endif()
 execute_process(COMMAND ${at_epoch} ${MSIBUILD} "${OUT}" -s "Registry editor for Quillmar"
                         "The Quillmar appearance editor authors" "${template}" "{${package_code}}"
+                COMMAND_ERROR_IS_FATAL ANY)
+# Debian 13's cabinet library stamps the files in the cabinet with the time
+# of the build: they get EPOCH's, and the cabinet goes back in.
+execute_process(COMMAND ${MSIINFO} extract "${OUT}" program.cab
+                OUTPUT_FILE "${STAGE}/program.cab" COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND perl "${CMAKE_CURRENT_LIST_DIR}/CabTimes.pl" "${STAGE}/program.cab" ${EPOCH}
+                COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${at_epoch} ${MSIBUILD} "${OUT}" -a program.cab "${STAGE}/program.cab"
                 COMMAND_ERROR_IS_FATAL ANY)

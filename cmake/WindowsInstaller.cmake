@@ -4,7 +4,7 @@
 # so a tree without the tests makes it only where wixl is installed, and
 # wixl stays out of the package's build dependencies. The icon is the
 # program's, made before it (QUILL_RELEASE_DEPENDS names the program).
-set(_tools QUILL_WIXL wixl QUILL_MSIBUILD msibuild QUILL_FAKETIME faketime)
+set(_tools QUILL_WIXL wixl QUILL_MSIBUILD msibuild QUILL_MSIINFO msiinfo QUILL_FAKETIME faketime)
 while(_tools)
   list(POP_FRONT _tools variable program)
   if(QUILL_TESTS)
@@ -28,6 +28,7 @@ set(QUILL_MSI_SETTINGS ${CMAKE_BINARY_DIR}/windows/installer-settings.cmake)
 file(GENERATE OUTPUT ${QUILL_MSI_SETTINGS} CONTENT "\
 set(WIXL [[${QUILL_WIXL}]])
 set(MSIBUILD [[${QUILL_MSIBUILD}]])
+set(MSIINFO [[${QUILL_MSIINFO}]])
 set(FAKETIME [[${QUILL_FAKETIME}]])
 set(WXS [[${PROJECT_SOURCE_DIR}/packaging/windows/quillmar-appearance.wxs]])
 set(ARCH ${QUILL_MSI_ARCH})
@@ -46,7 +47,7 @@ add_custom_command(OUTPUT ${QUILL_RELEASE_MSI}
           -P ${PROJECT_SOURCE_DIR}/cmake/MakeInstaller.cmake
   DEPENDS ${QUILL_RELEASE_DEPENDS} ${QUILL_ICON_FILE} ${QUILL_MSI_SETTINGS}
           ${PROJECT_SOURCE_DIR}/packaging/windows/quillmar-appearance.wxs
-          ${PROJECT_SOURCE_DIR}/cmake/MakeInstaller.cmake
+          ${PROJECT_SOURCE_DIR}/cmake/MakeInstaller.cmake ${PROJECT_SOURCE_DIR}/cmake/CabTimes.pl
   VERBATIM)
 # The tests install it: there it is made with the programs.
 if(QUILL_TESTS)
