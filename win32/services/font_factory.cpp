@@ -72,6 +72,17 @@ const std::u16string& FontFactory::InstalledFace(const std::u16string& face) {
     return resolved_.emplace(face, std::move(use)).first->second;
 }
 
+const std::u16string& FontFactory::JapaneseTextFace(const std::u16string& installed) {
+    auto known = japanese_.find(installed);
+    if (known != japanese_.end()) {
+        return known->second;
+    }
+    const std::u16string textFace(kJapaneseTextFace);
+    const bool replaced = (installed == u"IPAPGothic" || !HasFace(installed, SHIFTJIS_CHARSET)) &&
+                          IsFaceInstalled(textFace);
+    return japanese_.emplace(installed, replaced ? textFace : installed).first->second;
+}
+
 UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     const StartupCost cost(StartupWork::FontsMade);
     LOGFONTW font{};
@@ -83,11 +94,10 @@ UniqueHfont FontFactory::Create(const FontSpec& wanted, int dpi) {
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     const std::u16string& installed = InstalledFace(wanted.face);
-    const bool japaneseText =
-        wanted.charset == SHIFTJIS_CHARSET && TextCharset() == SHIFTJIS_CHARSET &&
-        (installed == u"IPAPGothic" || !HasFace(installed, SHIFTJIS_CHARSET)) &&
-        IsFaceInstalled(std::u16string(kJapaneseTextFace));
-    const std::wstring face = ToWide(japaneseText ? kJapaneseTextFace : installed);
+    const std::wstring face =
+        ToWide(wanted.charset == SHIFTJIS_CHARSET && TextCharset() == SHIFTJIS_CHARSET
+                   ? JapaneseTextFace(installed)
+                   : installed);
     // Cut to the field, terminator included: a name too long for it is no
     // installed face anyway, and the font mapper takes what fits.
     static_cast<void>(::StringCchCopyW(font.lfFaceName, LF_FACESIZE, face.c_str()));

@@ -30,7 +30,11 @@ class FontFactory {
     const std::u16string& InstalledFace(const std::u16string& face);
 
   private:
+    // The face that shows Japanese texts for an installed face.
+    const std::u16string& JapaneseTextFace(const std::u16string& installed);
+
     std::map<std::u16string, std::u16string> resolved_;
+    std::map<std::u16string, std::u16string> japanese_;
 };
 
 bool IsFaceInstalled(const std::u16string& face);

@@ -45,7 +45,7 @@ bool Carries(LANGID language) {
 }
 
 BYTE CharsetOf(LANGID language) {
-    if (PRIMARYLANGID(language) == LANG_ENGLISH || !Carries(language)) {
+    if (TextLanguage() == LANG_ENGLISH) {
         return DEFAULT_CHARSET;
     }
     DWORD codePage = 0;

@@ -15,13 +15,20 @@ const ControlDesign& DesignOf(std::string_view name) {
     throw std::out_of_range("no control named " + std::string(name));
 }
 
+namespace {
+
+std::size_t RowOf(std::string_view name) {
+    return static_cast<std::size_t>(&DesignOf(name) - kFormControls.data());
+}
+
+}  // namespace
+
 FormControls FormControlsIn(LANGID language) {
     FormControls controls = kFormControls;
     for (const Widening& widening : kWidenings) {
         if (std::ranges::find(widening.languages, language) != widening.languages.end()) {
-            ControlDesign& control = controls[static_cast<std::size_t>(&DesignOf(widening.control) -
-                                                                       kFormControls.data())];
-            control.width = widening.width;
+            ControlDesign& control = controls[RowOf(widening.control)];
+            control.width = widening.width != 0 ? widening.width : control.width;
             control.height = widening.height != 0 ? widening.height : control.height;
         }
     }
@@ -29,7 +36,7 @@ FormControls FormControlsIn(LANGID language) {
 }
 
 int ControlIdOf(std::string_view name) {
-    return ControlIdAt(static_cast<std::size_t>(&DesignOf(name) - kFormControls.data()));
+    return ControlIdAt(RowOf(name));
 }
 
 }  // namespace quill::win32

@@ -105,18 +105,18 @@ static_assert(SpokenNamesFit(kFormControls),
 // the controls it does not touch in English.
 struct Widening {
     std::string_view control;
-    int width;
     std::array<LANGID, 5> languages;  // LANG_NEUTRAL fills the rest
-    int height = 0;                   // 0: the design's
+    int width = 0;                    // 0: the design's
+    int height = 0;
 };
 inline constexpr std::array kWidenings{
     Widening{
-        "ckBold", 945, {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}},
-    Widening{"MenuHilight", 825, {LANG_JAPANESE}},
+        "ckBold", {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}, 945},
+    Widening{"MenuHilight", {LANG_JAPANESE}, 825},
     // Japanese's face reaches lower than the boxes' Latin faces.
-    Widening{"ckPoint8", 975, {LANG_JAPANESE}, 255},
-    Widening{"ckPoint9", 1095, {LANG_JAPANESE}, 255},
-    Widening{"ckPoint10", 975, {LANG_JAPANESE}, 255},
+    Widening{"ckPoint8", {LANG_JAPANESE}, 0, 255},
+    Widening{"ckPoint9", {LANG_JAPANESE}, 0, 255},
+    Widening{"ckPoint10", {LANG_JAPANESE}, 0, 255},
 };
 using FormControls = std::array<ControlDesign, kFormControls.size()>;
 // The window's controls in LANGUAGE (a primary language id).
