@@ -1,8 +1,10 @@
-// Every text of the window whole at 96 and 144 DPI, in the language of the
-// process's locale: measured with its control's own font against the
-// control's rectangle. Run once per language (see language_test.cpp).
+// Every text of the window whole and legible at 96 and 144 DPI, in the
+// language of the process's locale: measured with its control's own font
+// against the control's rectangle, and drawn in it against its outline. Run
+// once per language (see language_test.cpp).
 
 #include <algorithm>
+#include <cmath>
 
 #include "tests/editor/editor_fixture.h"
 #include "win32/controls/control_window.h"
@@ -59,6 +61,149 @@ Measured Measure(HFONT font, std::u16string_view text, int width) {
                              " glyphs missing in " + std::string(face, face + std::wcslen(face));
     }
     return measured;
+}
+
+// A line of text as `font` draws it, black on white: each pixel's ink from 0
+// (paper) to 1, with a margin of half a line all round.
+struct Ink {
+    int width = 0, height = 0;
+    std::vector<double> pixels;
+    double At(int x, int y) const {
+        return x < 0 || y < 0 || x >= width || y >= height ? 0 : pixels[y * width + x];
+    }
+};
+Ink Draw(HFONT font, std::wstring_view line) {
+    const win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    const win32::ScopedSelect selected(dc.get(), font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.get(), &metrics);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), line.data(), static_cast<int>(line.size()), &size);
+    const int margin = metrics.tmHeight / 2;
+    Ink ink{size.cx + 2 * margin, size.cy + 2 * margin, {}};
+    BITMAPINFO format{};
+    format.bmiHeader = {
+        sizeof format.bmiHeader, ink.width, -ink.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const win32::UniqueHbitmap bitmap(
+        ::CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::ScopedSelect canvas(dc.get(), bitmap.get());
+    ::PatBlt(dc.get(), 0, 0, ink.width, ink.height, WHITENESS);
+    ::SetBkMode(dc.get(), TRANSPARENT);
+    ::SetTextColor(dc.get(), RGB(0, 0, 0));
+    ::TextOutW(dc.get(), margin, margin, line.data(), static_cast<int>(line.size()));
+    ::GdiFlush();
+    const auto* rgb = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < ink.width * ink.height; ++i) {
+        ink.pixels.push_back(1.0 - (rgb[i] & 0xFF) / 255.0);
+    }
+    return ink;
+}
+
+win32::UniqueHfont FourTimesAsLarge(HFONT font) {
+    LOGFONTW large{};
+    ::GetObjectW(font, sizeof large, &large);
+    large.lfHeight *= 4;
+    return win32::UniqueHfont(::CreateFontIndirectW(&large));
+}
+
+// How closely a line at its size follows its own outline, from -1 to 1: the
+// correlation of its ink with the same line's drawn four times as large and
+// scaled down, both blurred so that smoothing alone counts little. Each piece
+// of half a line's width meets its outline at its best offset within two
+// pixels, as hinting rounds each glyph's place. Lost or merged strokes lower it.
+double Fidelity(HFONT font, std::wstring_view line) {
+    const win32::UniqueHfont largeFont = FourTimesAsLarge(font);
+    const Ink small = Draw(font, line), big = Draw(largeFont.get(), line);
+    Ink outline{small.width + 4, small.height + 4, {}};  // two pixels more on every side
+    for (int y = 0; y < outline.height; ++y) {
+        for (int x = 0; x < outline.width; ++x) {
+            double sum = 0;
+            for (int i = 0; i < 16; ++i) {
+                sum += big.At(4 * (x - 2) + i % 4, 4 * (y - 2) + i / 4);
+            }
+            outline.pixels.push_back(sum / 16);
+        }
+    }
+    // Blurred over a stroke's width, an eighth of the line's height, so that
+    // a stem hinted to whole pixels and its outline's fractional one agree.
+    const int radius = std::max(1, small.height / 16);
+    auto blurred = [radius](const Ink& ink) {
+        Ink soft{ink.width, ink.height, {}};
+        for (int y = 0; y < ink.height; ++y) {
+            for (int x = 0; x < ink.width; ++x) {
+                double sum = 0;
+                for (int dy = -radius; dy <= radius; ++dy) {
+                    for (int dx = -radius; dx <= radius; ++dx) {
+                        sum += ink.At(x + dx, y + dy);
+                    }
+                }
+                soft.pixels.push_back(sum / ((2 * radius + 1) * (2 * radius + 1)));
+            }
+        }
+        return soft;
+    };
+    const Ink shown = blurred(small), drawn = blurred(outline);
+    struct Sums {
+        double a = 0, b = 0, ab = 0, aa = 0, bb = 0, n = 0;
+        double Correlation() const {
+            const double spread = (aa - a * a / n) * (bb - b * b / n);
+            return spread > 0 ? (ab - a * b / n) / std::sqrt(spread) : 0;
+        }
+    } whole;
+    const int piece = small.height / 2;  // the margins make the image two line-heights tall
+    for (int left = 0; left < small.width; left += piece) {
+        Sums best{};
+        for (int offset = 0; offset < 25; ++offset) {
+            Sums here{};
+            for (int y = 0; y < small.height; ++y) {
+                for (int x = left; x < std::min(left + piece, small.width); ++x) {
+                    const double s = shown.At(x, y), o = drawn.At(x + offset % 5, y + offset / 5);
+                    here.a += s, here.b += o, here.ab += s * o, here.aa += s * s, here.bb += o * o;
+                    here.n += 1;
+                }
+            }
+            if (offset == 0 || here.Correlation() > best.Correlation()) {
+                best = here;
+            }
+        }
+        whole.a += best.a, whole.b += best.b, whole.ab += best.ab, whole.aa += best.aa;
+        whole.bb += best.bb, whole.n += best.n;
+    }
+    return whole.Correlation();
+}
+
+// How much wider a line is at its size than its outline, in pixels: its
+// width against a quarter of the same line's drawn four times as large.
+int Drift(HFONT font, std::wstring_view line) {
+    const win32::UniqueHfont largeFont = FourTimesAsLarge(font);
+    auto width = [line](HFONT in) {
+        const win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+        const win32::ScopedSelect selected(dc.get(), in);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc.get(), line.data(), static_cast<int>(line.size()), &size);
+        return size.cx;
+    };
+    return width(font) - (width(largeFont.get()) + 2) / 4;
+}
+
+// The share of a line's inked pixels drawn in a shade between ink and paper.
+double Smoothed(HFONT font, std::wstring_view line) {
+    const Ink ink = Draw(font, line);
+    const auto inked =
+        std::count_if(ink.pixels.begin(), ink.pixels.end(), [](double v) { return v > 0.05; });
+    const auto shaded = std::count_if(ink.pixels.begin(), ink.pixels.end(),
+                                      [](double v) { return v > 0.05 && v < 0.95; });
+    return inked > 0 ? double(shaded) / double(inked) : 1;
+}
+
+// Han, kana and hangul: scripts whose glyphs pack more strokes into a line's
+// height than a face's hinting can keep apart in whole pixels.
+bool IsDense(std::wstring_view line) {
+    return std::any_of(line.begin(), line.end(), [](wchar_t c) {
+        return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) ||
+               (c >= 0xAC00 && c <= 0xD7AF);
+    });
 }
 
 int Scaled(int pixels, int dpi) {
@@ -135,12 +280,27 @@ TEST_P(LayoutTest, AWidenedControlStaysClearOfItsNeighbours) {
     }
 }
 
-TEST_P(LayoutTest, TheMenuBarsItemsEndBeforeTheHighlightedOne) {
-    // Ended by the last word's ink, not by the label's border.
+// The highlighted title lies over the bar's second title: each of the bar's
+// words ends before the highlight or lies wholly under it, never cut by its edge.
+TEST_P(LayoutTest, TheHighlightedTitleCutsNoWordOfTheMenuBar) {
     const std::u16string bar = win32::WindowText(Hwnd("MenuBar"));
-    const Measured measured = Measure(Font("MenuBar"), bar, 10000);
-    EXPECT_LT(Place("MenuBar").left + 1 + measured.width, Place("MenuHilight").left)
-        << Where("MenuBar");
+    const RECT highlight = Place("MenuHilight");
+    const win32::WindowDc screen(nullptr);
+    const win32::ScopedSelect font(screen.get(), Font("MenuBar"));
+    auto at = [&](std::size_t characters) {  // where the bar's text is after so many characters
+        SIZE size{};
+        const std::wstring before = win32::ToWide(bar.substr(0, characters));
+        ::GetTextExtentPoint32W(screen.get(), before.c_str(), static_cast<int>(before.size()),
+                                &size);
+        return Place("MenuBar").left + 1 + size.cx;  // within the border
+    };
+    for (std::size_t start = bar.find_first_not_of(u' '); start != std::u16string::npos;) {
+        const std::size_t end = std::min(bar.find(u' ', start), bar.size());
+        const int from = at(start), to = at(end);
+        EXPECT_TRUE(to < highlight.left || (from >= highlight.left && to <= highlight.right))
+            << Where("MenuBar") << ": a word from " << from << " to " << to << " px";
+        start = bar.find_first_not_of(u' ', end);
+    }
 }
 
 TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
@@ -169,6 +329,39 @@ TEST_P(LayoutTest, TheCaptionsFitTheirBars) {
             std::pair(measured.width <= static_cast<int>(box.ScaleWidth()), measured.unglyphed),
             std::pair(true, std::string()))
             << Where(pic);
+    }
+}
+
+// Every text legible as its face draws it: each line follows the outline it
+// comes from, spaced within a pixel a character of it (a monospaced face whose
+// advances round a pixel wider at the labels' size spaces a line apart), and
+// a dense script is smoothed, which whole pixels alone do not draw legibly at
+// a label's size.
+TEST_P(LayoutTest, EveryTextIsDrawnLegibly) {
+    std::vector<std::pair<std::string, std::u16string>> texts;
+    for (const ControlDesign& design : win32::kFormControls) {
+        if (design.kind != ControlKind::ComboBox) {
+            texts.emplace_back(design.name, win32::WindowText(Hwnd(design.name)));
+        }
+    }
+    texts.emplace_back("ActivePic", LoadText(TextId::ActivePreviewCaption));
+    texts.emplace_back("InactivePic", LoadText(TextId::InactivePreviewCaption));
+    for (const auto& [name, text] : texts) {
+        const std::wstring wide = win32::ToWide(text);
+        for (std::size_t start = 0; start < wide.size();) {
+            const std::size_t end = std::min(wide.find(L"\r\n", start), wide.size());
+            const std::wstring line = wide.substr(start, end - start);
+            start = end + 2;
+            if (line.find_first_not_of(L' ') == std::wstring::npos) {
+                continue;
+            }
+            const HFONT font = Font(name);
+            EXPECT_GE(Fidelity(font, line), 0.6) << Where(name);
+            EXPECT_LT(10 * Drift(font, line), 9 * static_cast<int>(line.size())) << Where(name);
+            if (IsDense(line)) {
+                EXPECT_GE(Smoothed(font, line), 0.5) << Where(name);
+            }
+        }
     }
 }
 
