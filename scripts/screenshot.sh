@@ -8,11 +8,14 @@
 # program runs in it and shows that language. Run as root on Debian 12
 # after a build (scripts/run.sh or scripts/test.sh makes the program); it
 # installs what it needs from Debian's packages.
-# Usage: screenshot.sh [--framed] [PICTURE [LOCALE]]
+# With --dpi N, the desktop's resolution is N dots per inch (144: 150 %).
+# Usage: screenshot.sh [--framed] [--dpi N] [PICTURE [LOCALE]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-managed=Y
+managed=Y dpi=96
 [[ ${1-} != --framed ]] || { managed=N && shift; }
+[[ ${1-} != --dpi ]] || { dpi=${2:?--dpi needs a number} && shift 2; }
+[[ $dpi =~ ^[0-9]+$ ]] || { echo "--dpi $dpi: not a number" >&2; exit 2; }
 source cmake/wine/loader.sh
 tree=win32 arch=i386
 quill_use_wine i386 >/dev/null || tree=win64 arch=x86_64
@@ -51,6 +54,7 @@ if [[ $locale != C ]]; then
 fi
 unset LC_ALL LC_MESSAGES LANGUAGE
 "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f >/dev/null 2>&1
+"$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 # Starts the program and prints its window once that is shown.
 start() {

@@ -113,6 +113,10 @@ inline constexpr std::array kWidenings{
     Widening{
         "ckBold", {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}, 945},
     Widening{"MenuHilight", {LANG_JAPANESE}, 825},
+    // The title-bar text labels out to the previews' right edge, for the whole term.
+    Widening{"lbl(0)", {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH}, 3480},
+    Widening{"lbl(1)", {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH}, 3480},
+    Widening{"Command2", {LANG_JAPANESE}, 1095},
     // Japanese's face reaches lower than the boxes' Latin faces.
     Widening{"ckPoint8", {LANG_JAPANESE}, 0, 255},
     Widening{"ckPoint9", {LANG_JAPANESE}, 0, 255},
