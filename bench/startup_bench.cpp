@@ -137,13 +137,26 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// The program's caption in the user's language, from the program's own texts
+// (text 1), as the program shows it.
+std::wstring CaptionOf(const std::wstring& exe) {
+    const HMODULE texts = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    wchar_t caption[256] = L"Registry editor for Quillmar";
+    if (texts != nullptr) {
+        ::LoadStringW(texts, 1, caption, 256);
+        ::FreeLibrary(texts);
+    }
+    return caption;
+}
+
 }  // namespace
 
 int main() {
     const std::wstring program = WinePath(QUILL_PROGRAM_PATH);
     const std::wstring floor = WinePath(QUILL_FLOOR_PATH);
     const std::wstring comdlgFloor = WinePath(QUILL_COMDLG32_FLOOR_PATH);
-    const wchar_t* programCaption = L"Registry editor for Quillmar";
+    const std::wstring caption = CaptionOf(program);
+    const wchar_t* programCaption = caption.c_str();
     const wchar_t* floorCaption = L"Floor controls";
 
     // One start of each first, unmeasured: loads the files into the cache.
