@@ -109,11 +109,14 @@ done
 
 step="start the program from the shortcut"
 wine start /unix "$shortcut" || fail "start exited with $?"
+# grep reads the whole list: with -q it would stop at the match, and
+# xwininfo, still writing, would end by SIGPIPE, failing the pipeline.
+shown() { xwininfo -root -tree | grep -F "\"$name\"" >/dev/null; }
 for _ in $(seq 150); do
-  xwininfo -root -tree | grep -qF "\"$name\"" && break
+  shown && break
   sleep 0.2
 done
-xwininfo -root -tree | grep -qF "\"$name\"" || fail "no window captioned $name"
+shown || fail "no window captioned $name"
 wine taskkill /f /im quillmar-appearance.exe >/dev/null || fail "taskkill"
 
 step="install a later version over it"
