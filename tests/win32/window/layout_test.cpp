@@ -63,6 +63,15 @@ Measured Measure(HFONT font, std::u16string_view text, int width) {
     return measured;
 }
 
+// A line's width in `font`, in pixels, as GDI advances it.
+int TextWidth(HFONT font, std::wstring_view line) {
+    const win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    const win32::ScopedSelect selected(dc.get(), font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), line.data(), static_cast<int>(line.size()), &size);
+    return size.cx;
+}
+
 // A line of text as `font` draws it, black on white: each pixel's ink from 0
 // (paper) to 1, with a margin of half a line all round.
 struct Ink {
@@ -177,14 +186,7 @@ double Fidelity(HFONT font, std::wstring_view line) {
 // width against a quarter of the same line's drawn four times as large.
 int Drift(HFONT font, std::wstring_view line) {
     const win32::UniqueHfont largeFont = FourTimesAsLarge(font);
-    auto width = [line](HFONT in) {
-        const win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-        const win32::ScopedSelect selected(dc.get(), in);
-        SIZE size{};
-        ::GetTextExtentPoint32W(dc.get(), line.data(), static_cast<int>(line.size()), &size);
-        return size.cx;
-    };
-    return width(font) - (width(largeFont.get()) + 2) / 4;
+    return TextWidth(font, line) - (TextWidth(largeFont.get(), line) + 2) / 4;
 }
 
 // The share of a line's inked pixels drawn in a shade between ink and paper.
@@ -285,14 +287,9 @@ TEST_P(LayoutTest, AWidenedControlStaysClearOfItsNeighbours) {
 TEST_P(LayoutTest, TheHighlightedTitleCutsNoWordOfTheMenuBar) {
     const std::u16string bar = win32::WindowText(Hwnd("MenuBar"));
     const RECT highlight = Place("MenuHilight");
-    const win32::WindowDc screen(nullptr);
-    const win32::ScopedSelect font(screen.get(), Font("MenuBar"));
     auto at = [&](std::size_t characters) {  // where the bar's text is after so many characters
-        SIZE size{};
-        const std::wstring before = win32::ToWide(bar.substr(0, characters));
-        ::GetTextExtentPoint32W(screen.get(), before.c_str(), static_cast<int>(before.size()),
-                                &size);
-        return Place("MenuBar").left + 1 + size.cx;  // within the border
+        return Place("MenuBar").left + 1 +   // within the border
+               TextWidth(Font("MenuBar"), win32::ToWide(bar.substr(0, characters)));
     };
     for (std::size_t start = bar.find_first_not_of(u' '); start != std::u16string::npos;) {
         const std::size_t end = std::min(bar.find(u' ', start), bar.size());
