@@ -13,7 +13,7 @@ source scripts/lib/debian-tools.sh
 
 packages=(
   make g++ googletest libgtest-dev wine wine64 fonts-wine xvfb xauth
-  fonts-liberation fonts-ipafont-gothic fonts-vlgothic fonts-wqy-microhei
+  fonts-liberation fonts-ipafont-gothic fonts-vlgothic fonts-wqy-microhei fonts-dejavu-core
   clang libclang-rt-dev clang-tidy cppcheck locales lintian desktop-file-utils appstream
   wixl msitools faketime x11-utils
 )

@@ -20,6 +20,7 @@ class DialogAnswerer {
         int buttons = 0;             // a message box's buttons
         Color initial = 0;           // the colour the colour dialog opened on
         bool customColours = false;  // whether it opened with them shown
+        bool rightToLeft = false;    // a message box mirrored or read from right to left
     };
 
     DialogAnswerer() { current_ = this; }
@@ -53,6 +54,8 @@ class DialogAnswerer {
         int button = IDOK;
         if (::GetDlgItem(dialog, kColourFields[0]) == nullptr) {
             seen.text = win32::ToWide(win32::WindowText(::GetDlgItem(dialog, kMessageText)));
+            seen.rightToLeft = ::GetWindowLongW(dialog, GWL_EXSTYLE) &
+                               (WS_EX_LAYOUTRTL | WS_EX_RTLREADING | WS_EX_RIGHT);
             for (int id = IDOK; id <= IDNO; ++id) {
                 seen.buttons += ::GetDlgItem(dialog, id) != nullptr ? 1 : 0;
             }

@@ -22,7 +22,8 @@ namespace quill::testing {
 
 using win32::ControlIdOf;
 
-// What a window of this process shows in its client area, as colour integers row by row.
+// What a window of this process shows in its client area, as colour integers row by row from the
+// left edge as it shows, whether or not the window is mirrored.
 struct Image {
     int width = 0, height = 0;
     std::vector<Color> pixels;
@@ -34,6 +35,7 @@ inline Image Capture(HWND window) {
     RECT area{};
     ::GetClientRect(window, &area);
     const win32::WindowDc shown(window);
+    ::SetLayout(shown.get(), 0);
     Image image{area.right, area.bottom, {}};
     for (int i = 0; i < image.width * image.height; ++i) {
         image.pixels.push_back(

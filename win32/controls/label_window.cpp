@@ -89,10 +89,12 @@ void LabelWindow::Paint() {
     ScopedSelect font(dc, hfont_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ResolveColor(fore_));
+    // DT_LEFT is the reading's start: in a mirrored window, the right.
     const UINT align = design_.align == TextAlign::Center ? DT_CENTER : DT_LEFT;
+    const UINT reading = TextsReadRightToLeft() ? DT_RTLREADING : 0;
     const std::wstring text = ToWide(caption_);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-                align | DT_WORDBREAK | DT_NOPREFIX);
+                align | reading | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 LRESULT LabelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include "win32/services/dpi.h"
 #include "win32/services/gdi_color.h"
+#include "win32/services/string_resources.h"
 #include "win32/services/wide_text.h"
 
 namespace quill::win32 {
@@ -25,7 +26,7 @@ PictureWindow::PictureWindow(const ControlDesign& design, const CreateContext& c
       dpi_(context.dpi),
       font_(DesignedFont()),
       hfont_(std::make_shared<UniqueHfont>(context.fonts.Create(font_, context.dpi))),
-      image_(InnerWidth(), InnerHeight(), ResolveColor(design.back)) {
+      image_(InnerWidth(), InnerHeight(), ResolveColor(design.back), TextsReadRightToLeft()) {
     CreateChild(context, kClassName, WS_TABSTOP, u"", this);
 }
 
@@ -68,7 +69,8 @@ void PictureWindow::RenderText(std::u16string_view text, TextRect& rect, std::ui
         rect = {area.left, area.top, area.right, area.bottom};
         return;
     }
-    image_.Text(text, area, format, ResolveColor(color), transparent, hfont_);
+    const UINT reading = TextsReadRightToLeft() ? DT_RTLREADING : 0;
+    image_.Text(text, area, format | reading, ResolveColor(color), transparent, hfont_);
     Invalidate();
 }
 
@@ -86,16 +88,23 @@ void PictureWindow::Show(HDC dc) {
     HDC image = image_.Rendered();
     RECT client{};
     ::GetClientRect(hwnd_.get(), &client);
+    // A mirrored window's image is mirrored already: it is copied as it is,
+    // into the device context unmirrored for the copy (a caller's, for
+    // WM_PRINTCLIENT, gets its layout back).
+    const DWORD layout = ::SetLayout(dc, 0);
     // The image keeps the size it was made at: on a monitor of another DPI it
     // is shown scaled until the window is made again; at its own size it is
     // copied exactly, undithered.
     if (client.right == InnerWidth() && client.bottom == InnerHeight()) {
         ::BitBlt(dc, 0, 0, client.right, client.bottom, image, 0, 0, SRCCOPY);
-        return;
+    } else {
+        ::SetStretchBltMode(dc, HALFTONE);
+        ::StretchBlt(dc, 0, 0, client.right, client.bottom, image, 0, 0, InnerWidth(),
+                     InnerHeight(), SRCCOPY);
     }
-    ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchBlt(dc, 0, 0, client.right, client.bottom, image, 0, 0, InnerWidth(), InnerHeight(),
-                 SRCCOPY);
+    if (layout != GDI_ERROR) {
+        ::SetLayout(dc, layout);
+    }
 }
 
 LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,9 +19,10 @@ std::uint32_t PixelOf(COLORREF color) {
 
 }  // namespace
 
-RetainedImage::RetainedImage(int width, int height, COLORREF background)
+RetainedImage::RetainedImage(int width, int height, COLORREF background, bool mirrored)
     : width_(width),
       height_(height),
+      mirrored_(mirrored),
       dc_(::CreateCompatibleDC(nullptr)),
       covered_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     if (!dc_) {
@@ -45,10 +46,14 @@ RetainedImage::RetainedImage(int width, int height, COLORREF background)
 }
 
 void RetainedImage::Fill(const RECT& drawn, COLORREF color) {
-    // Filled straight into the image's memory: what lies outside it is cut
-    // off, or it would spill into the next row or past the buffer.
-    const RECT area{std::max(drawn.left, LONG{0}), std::max(drawn.top, LONG{0}),
-                    std::min(drawn.right, LONG{width_}), std::min(drawn.bottom, LONG{height_})};
+    // Filled straight into the image's memory, where GDI's mirroring does not
+    // reach: a mirrored image's columns are counted from the right here.
+    const LONG left = mirrored_ ? width_ - drawn.right : drawn.left;
+    const LONG right = mirrored_ ? width_ - drawn.left : drawn.right;
+    // What lies outside the image is cut off, or it would spill into the
+    // next row or past the buffer.
+    const RECT area{std::max(left, LONG{0}), std::max(drawn.top, LONG{0}),
+                    std::min(right, LONG{width_}), std::min(drawn.bottom, LONG{height_})};
     if (area.left >= area.right || area.top >= area.bottom) {
         return;
     }
@@ -111,7 +116,16 @@ void RetainedImage::Paint(const TextDrawing& text) {
     ::SetTextColor(dc, text.color);
     ::SetBkMode(dc, text.transparent ? TRANSPARENT : OPAQUE);
     RECT area = text.area;
-    ::DrawTextW(dc, text.text.data(), static_cast<int>(text.text.size()), &area, text.format);
+    UINT format = text.format;
+    if (mirrored_) {
+        // Placed as a mirrored device context would place it, drawn as an
+        // unmirrored one draws it: Wine mirrors the glyphs of joined scripts
+        // (Arabic) that a mirrored one draws, and a copy out of one would
+        // mirror the whole image back. The reading's start is at the right.
+        area = {width_ - text.area.right, text.area.top, width_ - text.area.left, text.area.bottom};
+        format ^= (format & DT_CENTER) == 0 ? DT_RIGHT : 0;
+    }
+    ::DrawTextW(dc, text.text.data(), static_cast<int>(text.text.size()), &area, format);
     ::GdiFlush();
 }
 

@@ -24,7 +24,10 @@ namespace quill::win32 {
 class RetainedImage {
   public:
     // Throws when the image cannot be made. It starts filled with `background`.
-    RetainedImage(int width, int height, COLORREF background);
+    // A mirrored image has its origin at the right, as a mirrored window's
+    // device context has: it holds what such a window shows, its text
+    // unmirrored, and is copied out as it is.
+    RetainedImage(int width, int height, COLORREF background, bool mirrored = false);
 
     // Fills the part of the rectangle that lies inside the image.
     void Fill(const RECT& drawn, COLORREF color);
@@ -56,6 +59,7 @@ class RetainedImage {
 
     int width_;
     int height_;
+    bool mirrored_;
     UniqueMemoryDc dc_;
     UniqueHbitmap bitmap_;
     std::uint32_t* pixels_ = nullptr;       // the DIB's memory, row by row from the top

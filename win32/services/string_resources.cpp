@@ -30,18 +30,36 @@ std::u16string LoadText(TextId id) {
 
 namespace {
 
-// Whether the string resources hold the language (the loader takes its
-// country's, its neutral or its default form).
-bool Carries(LANGID language) {
-    const LANGID primary = PRIMARYLANGID(language);
-    const LANGID forms[] = {language, static_cast<LANGID>(MAKELANGID(primary, SUBLANG_NEUTRAL)),
-                            static_cast<LANGID>(MAKELANGID(primary, SUBLANG_DEFAULT))};
-    for (const LANGID form : forms) {
-        if (::FindResourceExW(nullptr, RT_STRING, MAKEINTRESOURCEW(1), form) != nullptr) {
-            return true;
-        }
+struct TableSearch {
+    const wchar_t* text;  // a text the loader handed out
+    LANGID language;      // that of the table holding it
+};
+
+BOOL CALLBACK FindHoldingTable(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language,
+                               LONG_PTR into) {
+    auto& search = *reinterpret_cast<TableSearch*>(into);
+    const HRSRC found = ::FindResourceExW(module, type, name, language);
+    const auto* start = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+    const auto* text = reinterpret_cast<const BYTE*>(search.text);
+    if (start != nullptr && text >= start && text < start + ::SizeofResource(module, found)) {
+        search.language = language;
+        return FALSE;
     }
-    return false;
+    return TRUE;
+}
+
+// The language of the string table the loader takes for the user: the one
+// holding the text it hands out. Asked so, a locale without a language id
+// of its own (Catalan of Andorra, say) still finds its language's texts'
+// layout, and every rule of the loader's choice stays the loader's.
+LANGID LoadedLanguage() {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    TableSearch search{nullptr, MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT)};
+    if (::LoadStringW(module, 1, reinterpret_cast<wchar_t*>(&search.text), 0) > 0) {
+        ::EnumResourceLanguagesW(module, RT_STRING, MAKEINTRESOURCEW(1), FindHoldingTable,
+                                 reinterpret_cast<LONG_PTR>(&search));
+    }
+    return search.language;
 }
 
 BYTE CharsetOf(LANGID language) {
@@ -63,16 +81,31 @@ BYTE CharsetOf(LANGID language) {
 }  // namespace
 
 BYTE TextCharset() {
-    static const BYTE charset = CharsetOf(::GetUserDefaultUILanguage());
+    static const BYTE charset = [] {
+        // A table for the whole language (SUBLANG_NEUTRAL) has its default form's code page.
+        const LANGID loaded = LoadedLanguage();
+        const WORD form =
+            SUBLANGID(loaded) != SUBLANG_NEUTRAL ? SUBLANGID(loaded) : SUBLANG_DEFAULT;
+        return CharsetOf(MAKELANGID(PRIMARYLANGID(loaded), form));
+    }();
     return charset;
 }
 
 LANGID TextLanguage() {
-    static const LANGID language = [] {
-        const LANGID user = ::GetUserDefaultUILanguage();
-        return Carries(user) ? PRIMARYLANGID(user) : static_cast<LANGID>(LANG_ENGLISH);
-    }();
+    static const LANGID language = PRIMARYLANGID(LoadedLanguage());
     return language;
+}
+
+bool TextsReadRightToLeft() {
+    static const bool rightToLeft = [] {
+        DWORD layout = 0;  // 0 left to right, 1 right to left, 2 and 3 vertical
+        const LCID locale = MAKELCID(MAKELANGID(TextLanguage(), SUBLANG_DEFAULT), SORT_DEFAULT);
+        return ::GetLocaleInfoW(locale, LOCALE_IREADINGLAYOUT | LOCALE_RETURN_NUMBER,
+                                reinterpret_cast<wchar_t*>(&layout),
+                                sizeof layout / sizeof(wchar_t)) != 0 &&
+               layout == 1;
+    }();
+    return rightToLeft;
 }
 
 }  // namespace quill::win32

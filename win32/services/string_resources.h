@@ -27,4 +27,10 @@ BYTE TextCharset();
 // where the program has none of the user's.
 LANGID TextLanguage();
 
+// Whether the texts' language is read from right to left (Arabic, Hebrew,
+// Persian), as the platform's locale data says: the window is then mirrored,
+// as the platform mirrors one, and its texts drawn in right-to-left reading
+// order.
+bool TextsReadRightToLeft();
+
 }  // namespace quill::win32

@@ -105,17 +105,29 @@ static_assert(SpokenNamesFit(kFormControls),
 // the controls it does not touch in English.
 struct Widening {
     std::string_view control;
-    std::array<LANGID, 5> languages;  // LANG_NEUTRAL fills the rest
-    int width = 0;                    // 0: the design's
+    std::array<LANGID, 12> languages;  // LANG_NEUTRAL fills the rest
+    int width = 0;                     // 0: the design's
     int height = 0;
 };
 inline constexpr std::array kWidenings{
     Widening{
-        "ckBold", {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN}, 945},
+        "ckBold",
+        {LANG_SPANISH, LANG_ITALIAN, LANG_POLISH, LANG_PORTUGUESE, LANG_RUSSIAN, LANG_UKRAINIAN,
+         LANG_BULGARIAN, LANG_GREEK, LANG_CATALAN, LANG_HUNGARIAN, LANG_FINNISH, LANG_FARSI},
+        945},
     Widening{"MenuHilight", {LANG_JAPANESE}, 825},
     // The title-bar text labels out to the previews' right edge, for the whole term.
-    Widening{"lbl(0)", {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH}, 3480},
-    Widening{"lbl(1)", {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH}, 3480},
+    Widening{"lbl(0)",
+             {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH, LANG_GREEK, LANG_TURKISH,
+              LANG_ARABIC, LANG_HEBREW, LANG_FARSI},
+             3480},
+    Widening{"lbl(1)",
+             {LANG_GERMAN, LANG_SPANISH, LANG_JAPANESE, LANG_POLISH, LANG_GREEK, LANG_TURKISH,
+              LANG_ARABIC, LANG_HEBREW, LANG_FARSI},
+             3480},
+    Widening{"ckPoint10",
+             {LANG_GREEK, LANG_FINNISH, LANG_ROMANIAN, LANG_HEBREW, LANG_ARABIC, LANG_FARSI},
+             1095},
     Widening{"Command2", {LANG_JAPANESE}, 1095},
     // Japanese's face reaches lower than the boxes' Latin faces.
     Widening{"ckPoint8", {LANG_JAPANESE}, 0, 255},

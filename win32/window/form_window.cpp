@@ -26,6 +26,13 @@ constexpr wchar_t kFormClassName[] = L"QuillmarForm";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
+// In a language read from right to left the window is mirrored: its origin
+// moves to the right edge, and its children and their device contexts
+// inherit the mirroring, so the design's places need no change.
+DWORD FormExStyle() {
+    return kFormExStyle | (TextsReadRightToLeft() ? WS_EX_LAYOUTRTL : 0);
+}
+
 // The identifier of the button that a dialog key presses.
 int ButtonIdFor(DialogKey key) {
     for (const ControlDesign& design : kFormControls) {
@@ -75,9 +82,9 @@ FormWindow::FormWindow(HINSTANCE instance, const SpokenNameLibraries& spokenName
 
     RECT frame{0, 0, TwipsToPixels(kFormDesign.clientWidth, dpi_),
                TwipsToPixels(kFormDesign.clientHeight, dpi_)};
-    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, FormExStyle());
     const std::wstring caption = ToWide(LoadText(kFormDesign.caption));
-    window_.reset(::CreateWindowExW(kFormExStyle, kFormClassName, caption.c_str(), kFormStyle,
+    window_.reset(::CreateWindowExW(FormExStyle(), kFormClassName, caption.c_str(), kFormStyle,
                                     CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                     frame.bottom - frame.top, nullptr, nullptr, instance_, this));
     if (!window_) {

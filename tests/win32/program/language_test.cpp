@@ -3,10 +3,10 @@
 // ("en" where the program has none of the locale's language).
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "store/registry_access.h"
 #include "tests/editor/editor_fixture.h"
+#include "tests/win32/program/expected_language.h"
 #include "win32/services/error_boundary.h"
 #include "win32/services/string_resources.h"
 #include "win32/services/wide_text.h"
@@ -48,12 +48,6 @@ const std::pair<TextId, std::u16string> kEnglish[] = {
     {TextId::MenuTextColorName, u"Menu text color"},
 };
 // clang-format on
-
-std::wstring ExpectedLanguage() {
-    const char* tag = std::getenv("QUILL_EXPECTED_LANGUAGE");
-    const std::string name = tag != nullptr ? tag : "en";
-    return {name.begin(), name.end()};
-}
 
 // The languages the program's string resources are in.
 BOOL CALLBACK NoteLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR into) {
@@ -130,16 +124,16 @@ TEST_F(EditorTest, TheWindowShowsItsTextsInTheUsersLanguage) {
             EXPECT_EQ(win32::WindowText(Hwnd(design.name)), expected) << design.name;
         }
     }
-    // A key that cannot be opened: the message and its title, in that language.
+    // A key that cannot be opened: the message and its title, in that language and its reading.
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kColorsKey);
     if (form_) {
         form_->GetRegistryValue(u"Control Panel\\Colors", u"Menu");
     }
     ASSERT_FALSE(dialogs_.Answered().empty());
     const auto& box = dialogs_.Answered().back();
-    EXPECT_EQ(std::pair(box.title, box.text),
-              std::pair(win32::ToWide(LoadText(TextId::FormCaption)),
-                        win32::ToWide(LoadText(TextId::OpenKeyError))));
+    EXPECT_EQ(std::tuple(box.title, box.text, box.rightToLeft),
+              std::tuple(win32::ToWide(LoadText(TextId::FormCaption)),
+                         win32::ToWide(LoadText(TextId::OpenKeyError)), ReadFromTheRight()));
 }
 
 TEST(Language, AnErrorIsFramedInTheUsersLanguage) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "tests/editor/editor_fixture.h"
+#include "tests/win32/program/expected_language.h"
 #include "win32/controls/control_window.h"
 #include "win32/services/string_resources.h"
 #include "win32/services/wide_text.h"
@@ -72,8 +73,8 @@ int TextWidth(HFONT font, std::wstring_view line) {
     return size.cx;
 }
 
-// A line of text as `font` draws it, black on white: each pixel's ink from 0
-// (paper) to 1, with a margin of half a line all round.
+// Text as `font` draws it in `area` of a canvas, black on white, by
+// DrawTextW: each pixel's ink from 0 (paper) to 1.
 struct Ink {
     int width = 0, height = 0;
     std::vector<double> pixels;
@@ -81,32 +82,34 @@ struct Ink {
         return x < 0 || y < 0 || x >= width || y >= height ? 0 : pixels[y * width + x];
     }
 };
-Ink Draw(HFONT font, std::wstring_view line) {
+Ink Draw(HFONT font, std::wstring_view text, SIZE canvas, RECT area, UINT format) {
     const win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     const win32::ScopedSelect selected(dc.get(), font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc.get(), &metrics);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc.get(), line.data(), static_cast<int>(line.size()), &size);
-    const int margin = metrics.tmHeight / 2;
-    Ink ink{size.cx + 2 * margin, size.cy + 2 * margin, {}};
-    BITMAPINFO format{};
-    format.bmiHeader = {
-        sizeof format.bmiHeader, ink.width, -ink.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    Ink ink{canvas.cx, canvas.cy, {}};
+    BITMAPINFO format32{};
+    format32.bmiHeader = {
+        sizeof format32.bmiHeader, ink.width, -ink.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const win32::UniqueHbitmap bitmap(
-        ::CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const win32::ScopedSelect canvas(dc.get(), bitmap.get());
+        ::CreateDIBSection(dc.get(), &format32, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::ScopedSelect canvasSelected(dc.get(), bitmap.get());
     ::PatBlt(dc.get(), 0, 0, ink.width, ink.height, WHITENESS);
     ::SetBkMode(dc.get(), TRANSPARENT);
     ::SetTextColor(dc.get(), RGB(0, 0, 0));
-    ::TextOutW(dc.get(), margin, margin, line.data(), static_cast<int>(line.size()));
+    ::DrawTextW(dc.get(), text.data(), static_cast<int>(text.size()), &area, format | DT_NOPREFIX);
     ::GdiFlush();
     const auto* rgb = static_cast<const std::uint32_t*>(bits);
     for (int i = 0; i < ink.width * ink.height; ++i) {
         ink.pixels.push_back(1.0 - (rgb[i] & 0xFF) / 255.0);
     }
     return ink;
+}
+// A line with a margin of half a line all round.
+Ink Draw(HFONT font, std::wstring_view line) {
+    const int width = TextWidth(font, line), height = Measure(font, u"x", width).lineHeight;
+    const int margin = height / 2;
+    return Draw(font, line, {width + 2 * margin, height + 2 * margin},
+                {margin, margin, margin + width, margin + height}, DT_SINGLELINE | DT_NOCLIP);
 }
 
 win32::UniqueHfont FourTimesAsLarge(HFONT font) {
@@ -279,6 +282,70 @@ TEST_P(LayoutTest, AWidenedControlStaysClearOfItsNeighbours) {
                     << Where(one.name) << " covers " << other.name;
             }
         }
+    }
+}
+
+// Read from the right, the window is mirrored as the platform mirrors one:
+// each control's reading starts as far from the right edge as the English
+// design's does from the left, and a preview's gradient and caption start at
+// the right, the caption's glyphs as a right-to-left line draws them, not
+// mirrored. Read from the left, everything stands as designed.
+TEST_P(LayoutTest, AWindowReadFromTheRightIsMirroredAsThePlatformMirrors) {
+    const bool mirrored = ReadFromTheRight();
+    EXPECT_EQ((::GetWindowLongW(toolkit_.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, mirrored);
+    WINDOWINFO form{};
+    form.cbSize = sizeof form;
+    ::GetWindowInfo(toolkit_.Handle(), &form);  // the client area on the screen, as it shows
+    for (const ControlDesign& design : win32::kFormControls) {
+        RECT shown{};
+        ::GetWindowRect(Hwnd(design.name), &shown);
+        const RECT english = win32::PixelRectOf(design, Dpi());
+        const LONG start =
+            mirrored ? form.rcClient.right - shown.right : shown.left - form.rcClient.left;
+        EXPECT_EQ(std::pair(start, shown.top - form.rcClient.top),
+                  std::pair(english.left, english.top))
+            << Where(design.name);
+    }
+    auto distance = [](Color one, Color other) {
+        const ColorComponents a = SplitColor(one), b = SplitColor(other);
+        return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
+    };
+    for (const auto& [pic, startSwatch, endSwatch, textSwatch, caption] :
+         {std::tuple("ActivePic", "ActiveTitleBar", "GradientActiveTitlebar", "ActiveTitle",
+                     TextId::ActivePreviewCaption),
+          std::tuple("InactivePic", "InactiveTitlebar", "GradientInactiveTitlebar", "InactiveTitle",
+                     TextId::InactivePreviewCaption)}) {
+        const Image image = Capture(Hwnd(pic));
+        auto nearer = [&](int x, const char* swatch, const char* other) {  // on the top row
+            return distance(image.At(x, 0), Back(swatch)) < distance(image.At(x, 0), Back(other));
+        };
+        const int first = mirrored ? image.width - 1 : 0, last = image.width - 1 - first;
+        EXPECT_TRUE(nearer(first, startSwatch, endSwatch) && nearer(last, endSwatch, startSwatch))
+            << Where(pic) << ": the gradient's start is not where reading starts";
+        if (Dpi() != 96) {
+            continue;  // the image keeps the size it was made at, shown scaled
+        }
+        // The caption's ink against the same caption drawn unmirrored, from the reading's start.
+        PixelSurface gradient(image.width, image.height, 0);
+        PaintGradient(gradient, SplitColor(Back(startSwatch)), SplitColor(Back(endSwatch)));
+        const UINT reading = mirrored ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
+        const auto drawn =
+            Draw(Font(pic), win32::ToWide(LoadText(caption)), {image.width, image.height},
+                 {0, 0, image.width, image.height}, reading);
+        // Each pixel that either draws dark the other draws at least faintly: their edges
+        // smoothed against other backgrounds differ, their strokes do not.
+        int dark = 0, matched = 0;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                const Color paper = gradient.Pixel(mirrored ? image.width - 1 - x : x, y);
+                const double shown = double(distance(image.At(x, y), paper)) /
+                                     std::max(1, distance(Back(textSwatch), paper));
+                const double drawnHere = drawn.At(x, y);
+                dark += (shown > 0.75) + (drawnHere > 0.75);
+                matched += (shown > 0.75 && drawnHere > 0.1) + (drawnHere > 0.75 && shown > 0.1);
+            }
+        }
+        EXPECT_GE(matched, dark * 9 / 10) << Where(pic) << ": " << matched << " of " << dark;
     }
 }
 
