@@ -30,11 +30,13 @@ while IFS= read -r entry; do
 done <<<"$uncommented"
 
 # What a translation must keep of its English: the spaces at either end, the
-# line breaks and the placeholders, as one comparable line.
+# line breaks and the placeholders, as one comparable line. Bash's own
+# expansions only: msgexec starts the shell once a message.
 # shellcheck disable=SC2016 # expanded by msgexec's shell, per message
-shape='s=$(cat); shape() { printf "%s|%s|%s|%s" "${1%%[! ]*}" "${1##*[! ]}" \
-  "$(printf "%s" "$1" | grep -o "%[0-9]" | sort | tr -d "\n")" \
-  "$(printf "%s" "$1" | grep -c "" )"; }
+shape='IFS= read -r -d "" s || true
+shape() { local t=$1 counts="" d rest lines; for d in 0 1 2 3 4 5 6 7 8 9; do
+  rest=${t//"%$d"/}; counts+=$(((${#t} - ${#rest}) / 2)),; done
+  lines=${t//[!$'"'"'\n'"'"']/}; printf "%s|%s|%s|%s" "${t%%[! ]*}" "${t##*[! ]}" "$counts" "${#lines}"; }
 [ -z "$MSGEXEC_MSGID" ] || [ "$(shape "$MSGEXEC_MSGID")" = "$(shape "$s")" ] ||
   printf "%s\n" "$MSGEXEC_MSGID"'
 
@@ -55,7 +57,7 @@ while read -r lang; do
   missing=$(msgcmp "$file" "$template" 2>&1) || fault "$lang: $missing"
   extra=$(msgattrib --only-obsolete --no-wrap "$file")
   [[ -z $extra ]] || fault "$lang: obsolete entries left"
-  if ! changed=$(msgattrib --no-obsolete "$file" | msgexec sh -c "$shape"); then
+  if ! changed=$(msgattrib --no-obsolete "$file" | msgexec bash -c "$shape"); then
     fault "$lang: msgattrib or msgexec failed"
     continue
   fi
