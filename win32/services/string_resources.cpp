@@ -62,15 +62,23 @@ LANGID LoadedLanguage() {
     return search.language;
 }
 
-BYTE CharsetOf(LANGID language) {
+// The locale of the texts' language: a table for the whole language
+// (SUBLANG_NEUTRAL) stands for its default form.
+LCID TextsLocale() {
+    const LANGID loaded = LoadedLanguage();
+    const WORD form = SUBLANGID(loaded) != SUBLANG_NEUTRAL ? SUBLANGID(loaded) : SUBLANG_DEFAULT;
+    return MAKELCID(MAKELANGID(PRIMARYLANGID(loaded), form), SORT_DEFAULT);
+}
+
+BYTE CharsetOf(LCID locale) {
     if (TextLanguage() == LANG_ENGLISH) {
         return DEFAULT_CHARSET;
     }
     DWORD codePage = 0;
     CHARSETINFO info{};
-    if (::GetLocaleInfoW(
-            MAKELCID(language, SORT_DEFAULT), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-            reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t)) == 0 ||
+    if (::GetLocaleInfoW(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<wchar_t*>(&codePage),
+                         sizeof codePage / sizeof(wchar_t)) == 0 ||
         !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)), &info,
                                 TCI_SRCCODEPAGE)) {
         return DEFAULT_CHARSET;
@@ -81,13 +89,7 @@ BYTE CharsetOf(LANGID language) {
 }  // namespace
 
 BYTE TextCharset() {
-    static const BYTE charset = [] {
-        // A table for the whole language (SUBLANG_NEUTRAL) has its default form's code page.
-        const LANGID loaded = LoadedLanguage();
-        const WORD form =
-            SUBLANGID(loaded) != SUBLANG_NEUTRAL ? SUBLANGID(loaded) : SUBLANG_DEFAULT;
-        return CharsetOf(MAKELANGID(PRIMARYLANGID(loaded), form));
-    }();
+    static const BYTE charset = CharsetOf(TextsLocale());
     return charset;
 }
 
@@ -99,8 +101,7 @@ LANGID TextLanguage() {
 bool TextsReadRightToLeft() {
     static const bool rightToLeft = [] {
         DWORD layout = 0;  // 0 left to right, 1 right to left, 2 and 3 vertical
-        const LCID locale = MAKELCID(MAKELANGID(TextLanguage(), SUBLANG_DEFAULT), SORT_DEFAULT);
-        return ::GetLocaleInfoW(locale, LOCALE_IREADINGLAYOUT | LOCALE_RETURN_NUMBER,
+        return ::GetLocaleInfoW(TextsLocale(), LOCALE_IREADINGLAYOUT | LOCALE_RETURN_NUMBER,
                                 reinterpret_cast<wchar_t*>(&layout),
                                 sizeof layout / sizeof(wchar_t)) != 0 &&
                layout == 1;
