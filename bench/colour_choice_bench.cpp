@@ -35,13 +35,17 @@ BOOL CALLBACK FindColourDialog(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// The top left pixel of a window's client area. Wine shows another
-// process's window only on the screen, so it is read from there.
-COLORREF TopLeftPixel(HWND window) {
-    POINT origin{0, 0};
-    ::ClientToScreen(window, &origin);
+// The first pixel of a window's client area where its reading starts: the
+// top left, the top right in a mirrored window. Wine shows another process's
+// window only on the screen, so it is read from there.
+COLORREF FirstPixel(HWND window) {
+    WINDOWINFO info{};
+    info.cbSize = sizeof info;
+    ::GetWindowInfo(window, &info);
+    const bool mirrored = (info.dwExStyle & WS_EX_LAYOUTRTL) != 0;
     const quill::win32::WindowDc screen(nullptr);
-    return ::GetPixel(screen.get(), origin.x, origin.y);
+    return ::GetPixel(screen.get(), mirrored ? info.rcClient.right - 1 : info.rcClient.left,
+                      info.rcClient.top);
 }
 
 HWND ColourDialogOf(const Program& program) {
@@ -73,7 +77,7 @@ int main() {
                                reinterpret_cast<LPARAM>(green.c_str()));
                 // Wine's dialog hands its colour back through hue, saturation and
                 // luminance: wait for a change rather than for the colour typed.
-                const COLORREF before = TopLeftPixel(picture);
+                const COLORREF before = FirstPixel(picture);
                 const double ok = NowMs();
                 ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
                 if (!WaitUntil([&] { return !::IsWindow(dialog); })) {
@@ -82,7 +86,7 @@ int main() {
                 }
                 const double closed = NowMs();
                 toClosed.push_back(closed - ok);
-                if (!WaitUntil([&] { return TopLeftPixel(picture) != before; })) {
+                if (!WaitUntil([&] { return FirstPixel(picture) != before; })) {
                     std::printf("the preview did not change\n");
                     return 1;
                 }

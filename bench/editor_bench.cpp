@@ -13,12 +13,14 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "bench/bench_timing.h"
 #include "editor/form1.h"
 #include "preview/titlebar_preview.h"
 #include "win32/program/editor_start.h"
+#include "win32/services/wide_text.h"
 #include "win32/services/windows_ansi_codec.h"
 #include "win32/services/windows_registry.h"
 #include "win32/window/form_design.h"
@@ -95,8 +97,13 @@ int main() {
     Report("one Apply (42 writes)",
            Time(30, [&](int) { form->OnEvent("btnApply", quill::ControlEvent::Click); }),
            "< 20 ms");
-    std::printf("Apply caption: %ls\n",
-                reinterpret_cast<const wchar_t*>(toolkit.Caption().c_str()));
+    // In UTF-8, which a terminal shows in any language (%ls gives the code page's).
+    const std::wstring caption = quill::win32::ToWide(toolkit.Caption());
+    std::string utf8(4 * caption.size(), '\0');
+    utf8.resize(::WideCharToMultiByte(CP_UTF8, 0, caption.data(), static_cast<int>(caption.size()),
+                                      utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                                      nullptr));
+    std::printf("Apply caption: %s\n", utf8.c_str());
 
     // What the active title bar's swatch click does after the dialog returns
     // a colour: the swatch takes it, the preview is redrawn, and the window

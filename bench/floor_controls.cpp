@@ -7,6 +7,9 @@
 // Built also with its start-up phases marked (QUILL_STARTUP_MARKS), its font making, font
 // enumeration and list filling timed as the program's are, and importing the colour dialog's
 // library without calling it (FLOOR_IMPORTS_COMDLG32), to show what that import costs.
+// In the program's language: the benchmark hands over its texts, their character set and whether
+// the program's window was mirrored (QUILL_FLOOR_TEXTS: "R" or "L", the character set's number
+// and '|', then the nine texts below, each ended by '|'); in English without.
 #include <windows.h>
 #include <commctrl.h>
 #ifdef FLOOR_IMPORTS_COMDLG32
@@ -16,10 +19,27 @@
 using quill::win32::StartupMark;
 using quill::win32::StartupCost;
 using quill::win32::StartupWork;
+#include <cwchar>
 #include <optional>
 #include <vector>
 #include <string>
 static std::vector<std::wstring> faces;
+static std::vector<std::wstring> texts{L"Apply", L"Cancel", L"XP Default", L"Bold", L"8 Point", L"9 Point",
+                                       L"10 Point", L"Menu highlight color", L" Active titlebar"};
+static bool mirrored = false;
+static BYTE charset = 0;
+static void readTexts() {
+  static wchar_t given[4096];
+  const DWORD length = GetEnvironmentVariableW(L"QUILL_FLOOR_TEXTS", given, 4096);
+  if (length < 3 || length >= 4096) return;
+  mirrored = given[0] == L'R';
+  wchar_t* rest = nullptr;
+  charset = static_cast<BYTE>(wcstoul(given + 1, &rest, 10));
+  if (*rest != L'|') return;
+  const std::wstring all(rest + 1);
+  for (size_t i = 0, at = 0, end = 0; i < texts.size() && (end = all.find(L'|', at)) != std::wstring::npos; ++i, at = end + 1)
+    texts[i] = all.substr(at, end - at);
+}
 static int CALLBACK onFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM) {
   if (lf->lfFaceName[0] != L'@') faces.emplace_back(lf->lfFaceName);
   return 1;
@@ -34,7 +54,7 @@ static LRESULT CALLBACK pic(HWND h, UINT m, WPARAM w, LPARAM l) {
       FillRect(dc, &s, b); DeleteObject(b);
     }
     SetBkMode(dc, TRANSPARENT); SetTextColor(dc, RGB(255, 255, 255));
-    DrawTextW(dc, L" Active titlebar", -1, &r, 0);
+    DrawTextW(dc, texts[8].c_str(), -1, &r, mirrored ? DT_RTLREADING : 0);
     EndPaint(h, &ps); return 0;
   }
   return DefWindowProcW(h, m, w, l);
@@ -45,6 +65,7 @@ static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
   StartupMark("entry");
+  readTexts();
 #ifdef FLOOR_IMPORTS_COMDLG32
   if (GetCommandLineW() == nullptr) { CHOOSECOLORW never{}; ChooseColorW(&never); }
 #endif
@@ -56,11 +77,11 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
   RegisterClassW(&wc);
   WNDCLASSW pc{}; pc.lpfnWndProc = pic; pc.hInstance = hi; pc.lpszClassName = L"FloorPic";
   RegisterClassW(&pc);
-  HWND top = CreateWindowW(L"FloorC", L"Floor controls", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+  HWND top = CreateWindowExW(mirrored ? WS_EX_LAYOUTRTL : 0, L"FloorC", L"Floor controls", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                            CW_USEDEFAULT, 0, 295, 410, nullptr, nullptr, hi, nullptr);
   std::optional<StartupCost> cost(std::in_place, StartupWork::FontsMade);
-  HFONT f1 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial Narrow");
-  HFONT f2 = CreateFontW(-11, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+  HFONT f1 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, charset, 0, 0, 0, 0, L"Arial Narrow");
+  HFONT f2 = CreateFontW(-11, 0, 0, 0, 400, 0, 0, 0, charset, 0, 0, 0, 0, L"Arial");
   HFONT f3 = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 128, 0, 0, 0, 0, L"MS PGothic");
   cost.emplace(StartupWork::FontList);
   HDC dc = GetDC(top);
@@ -73,11 +94,10 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
     SendMessageW(c, WM_SETFONT, (WPARAM)f, 0);
     return c;
   };
-  child(L"BUTTON", L"Apply", BS_PUSHBUTTON | WS_TABSTOP, 8, 304, 65, 25, f1);
-  child(L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 80, 304, 65, 25, f1);
-  child(L"BUTTON", L"XP Default", BS_PUSHBUTTON | WS_TABSTOP, 216, 304, 65, 25, f1);
-  const wchar_t* boxes[] = {L"Bold", L"8 Point", L"9 Point", L"10 Point"};
-  for (int i = 0; i < 4; ++i) child(L"BUTTON", boxes[i], BS_AUTOCHECKBOX | WS_TABSTOP, 8 + 70 * i, 40, 65, 13, f2);
+  child(L"BUTTON", texts[0].c_str(), BS_PUSHBUTTON | WS_TABSTOP, 8, 304, 65, 25, f1);
+  child(L"BUTTON", texts[1].c_str(), BS_PUSHBUTTON | WS_TABSTOP, 80, 304, 65, 25, f1);
+  child(L"BUTTON", texts[2].c_str(), BS_PUSHBUTTON | WS_TABSTOP, 216, 304, 65, 25, f1);
+  for (int i = 0; i < 4; ++i) child(L"BUTTON", texts[3 + i].c_str(), BS_AUTOCHECKBOX | WS_TABSTOP, 8 + 70 * i, 40, 65, 13, f2);
   for (int y : {8, 176}) {
     HWND c = child(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 8, y, 273, 300, f1);
     cost.emplace(StartupWork::ListFilling);
@@ -86,7 +106,7 @@ int WINAPI wWinMain(HINSTANCE hi, HINSTANCE, PWSTR, int show) {
     SetWindowTextW(c, L"Tahoma");
   }
   for (int i = 0; i < 23; ++i)
-    child(L"STATIC", i % 3 ? L"" : L"Menu highlight color", SS_NOTIFY, 8 + (i % 2) * 160, 64 + i * 10, 121, 17,
+    child(L"STATIC", i % 3 ? L"" : texts[7].c_str(), SS_NOTIFY, 8 + (i % 2) * 160, 64 + i * 10, 121, 17,
           i < 5 ? f3 : f2);
   child(L"FloorPic", L"", 0, 27, 64, 235, 17, f2);
   child(L"FloorPic", L"", 0, 27, 120, 235, 17, f2);

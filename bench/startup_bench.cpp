@@ -1,7 +1,8 @@
 // Start-up of the real program against a minimal program with the same
-// controls built the same way (the floor for this window under Wine): the
-// time from CreateProcess to the window shown (the editor paints both
-// previews before it shows its window), in alternating runs, with the spread
+// controls built the same way, in the same language and mirroring (the floor
+// for this window under Wine): the time from CreateProcess to the window
+// shown (the editor paints both previews before it shows its window), in
+// alternating runs, with the spread
 // of the ratio; the floor importing the colour dialog's library, which the
 // program loads only when the dialog opens; a profile of both by phase, from
 // builds that mark each phase's end, each phase split by the kinds of work
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -45,7 +47,8 @@ std::wstring WinePath(const char* unixPath) {
 }
 
 struct Run {
-    double shownMs = -1;  // negative: the window never showed
+    double shownMs = -1;    // negative: the window never showed
+    bool mirrored = false;  // the window, as it showed
     SIZE_T peakWorkingSet = 0;
     std::map<std::string, double> marks;  // each phase's end, in ms from the start
     std::map<std::string, double> work;   // "<phase>: <work>", in ms it took
@@ -101,6 +104,7 @@ Run TimeOneStart(const std::wstring& exe, const wchar_t* caption,
             if (pid == process.dwProcessId) {
                 window = found;
                 run.shownMs = NowMs() - start;
+                run.mirrored = (GetWindowLongW(found, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
                 break;
             }
         }
@@ -137,16 +141,44 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// The program's caption in the user's language, from the program's own texts
-// (text 1), as the program shows it.
-std::wstring CaptionOf(const std::wstring& exe) {
+// The program's texts in the user's language, as the program shows them: each
+// of `ids` from its own string table, or "" where it has none.
+std::vector<std::wstring> TextsOf(const std::wstring& exe, std::initializer_list<UINT> ids) {
     const HMODULE texts = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    wchar_t caption[256] = L"Registry editor for Quillmar";
+    std::vector<std::wstring> found;
+    for (const UINT id : ids) {
+        wchar_t text[512] = L"";
+        if (texts != nullptr) {
+            ::LoadStringW(texts, id, text, 512);
+        }
+        found.emplace_back(text);
+    }
     if (texts != nullptr) {
-        ::LoadStringW(texts, 1, caption, 256);
         ::FreeLibrary(texts);
     }
-    return caption;
+    return found;
+}
+
+// What the floor needs to make its controls as the program makes them in
+// the user's language (floor_controls.cpp): the window's mirroring, the
+// character set of the user's language and the texts of the floor's controls
+// (Apply, Cancel, XP Default, the four check boxes, a label and a preview's caption).
+std::wstring FloorTexts(const std::wstring& exe, bool mirrored) {
+    CHARSETINFO charset{};
+    DWORD codePage = 0;
+    if (::GetLocaleInfoW(MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT),
+                         LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<LPWSTR>(&codePage),
+                         sizeof codePage / sizeof(wchar_t)) == 0 ||
+        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)),
+                                &charset, TCI_SRCCODEPAGE)) {
+        charset.ciCharset = ANSI_CHARSET;
+    }
+    std::wstring given = (mirrored ? L"R" : L"L") + std::to_wstring(charset.ciCharset) + L"|";
+    for (const std::wstring& text : TextsOf(exe, {13, 14, 15, 2, 3, 4, 5, 8, 17})) {
+        given += text + L"|";
+    }
+    return given;
 }
 
 }  // namespace
@@ -155,12 +187,17 @@ int main() {
     const std::wstring program = WinePath(QUILL_PROGRAM_PATH);
     const std::wstring floor = WinePath(QUILL_FLOOR_PATH);
     const std::wstring comdlgFloor = WinePath(QUILL_COMDLG32_FLOOR_PATH);
-    const std::wstring caption = CaptionOf(program);
+    std::wstring caption = TextsOf(program, {1}).front();
+    if (caption.empty()) {
+        caption = L"Registry editor for Quillmar";
+    }
     const wchar_t* programCaption = caption.c_str();
     const wchar_t* floorCaption = L"Floor controls";
 
-    // One start of each first, unmeasured: loads the files into the cache.
-    TimeOneStart(program, programCaption);
+    // One start of each first, unmeasured: loads the files into the cache,
+    // and shows whether the program mirrors its window.
+    const bool mirrored = TimeOneStart(program, programCaption).mirrored;
+    SetEnvironmentVariableW(L"QUILL_FLOOR_TEXTS", FloorTexts(program, mirrored).c_str());
     TimeOneStart(floor, floorCaption);
     TimeOneStart(comdlgFloor, floorCaption);
 
