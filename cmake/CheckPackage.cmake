@@ -3,7 +3,8 @@
 # Windows; that the program's version resource names that version too; and
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
 # which it loads when the dialog first opens; that its icon has every size;
-# and that its time stamp is SOURCE_DATE_EPOCH.
+# that its time stamp is SOURCE_DATE_EPOCH; and that the stripped program
+# stays under 450 KB (as Windows counts: 1 KB is 1024 bytes), one file to unzip.
 # Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
 #         -DPROGRAM=... -DZIP_FILE=... -DEPOCH=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
 execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
@@ -61,4 +62,9 @@ list(TRANSFORM expected PREPEND "${top}/")
 if(NOT entries STREQUAL expected)
   message(FATAL_ERROR "the package holds\n${listing}not ${expected}")
 endif()
-message(STATUS "package ${zip}:\n${listing}imports: ${imports}\nicons:\n${icons}")
+file(SIZE "${BUILD_DIR}/release-zip/${top}/quillmar-appearance.exe" stripped)
+if(NOT stripped LESS 460800)
+  message(FATAL_ERROR "the stripped program is ${stripped} bytes, not under 450 KB (460800)")
+endif()
+message(STATUS "package ${zip}:\n${listing}imports: ${imports}\nicons:\n${icons}"
+               "the stripped program: ${stripped} bytes")

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test with ctest; ends
-# with the release, the Wine that ran and ctest's summary. Where the machine
-# runs no 32-bit code (or QUILL_NO_32BIT=1), the 32-bit tree's Wine tests show
-# as skipped, and a line says why. Where it does but set-up could not install
-# Wine's 32-bit loader, they run after the rest in a Debian 12 testbed
-# (scripts/test-in-debian.sh bookworm). QUILL_ONLY=win32 builds the core and
-# the 32-bit tree alone and runs that tree's tests (that testbed's run).
+# with the release, the Wine that ran, ctest's summary and the stripped
+# programs' sizes. Where the machine runs no 32-bit code (or QUILL_NO_32BIT=1),
+# the 32-bit tree's Wine tests show as skipped, and a line says why. Where it
+# does but set-up could not install Wine's 32-bit loader, they run after the
+# rest in a Debian 12 testbed (scripts/test-in-debian.sh bookworm).
+# QUILL_ONLY=win32 builds the core and the 32-bit tree alone and runs that
+# tree's tests (that testbed's run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -43,5 +44,9 @@ done
 echo
 echo "Debian $VERSION_CODENAME ($(cat /etc/debian_version)), $wine:"
 sed -n '/tests passed, .* tests failed out of/,$p' "$log"
+# The release packages' test stripped the programs (cmake/CheckPackage.cmake).
+for program in build/win*/release-zip/*/quillmar-appearance.exe; do
+  [[ ! -f $program ]] || echo "The stripped program ${program#build/}: $(stat -c %s "$program") bytes."
+done
 if $in_debian12; then bash scripts/test-in-debian.sh bookworm || status=1; fi
 exit $status
