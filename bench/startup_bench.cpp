@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,6 +26,7 @@
 
 #include "bench/bench_timing.h"
 #include "win32/profiling/startup_profile.h"
+#include "win32/services/string_resources.h"
 
 namespace {
 
@@ -141,42 +141,44 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// The program's texts in the user's language, as the program shows them: each
-// of `ids` from its own string table, or "" where it has none.
-std::vector<std::wstring> TextsOf(const std::wstring& exe, std::initializer_list<UINT> ids) {
-    const HMODULE texts = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    std::vector<std::wstring> found;
-    for (const UINT id : ids) {
-        wchar_t text[512] = L"";
-        if (texts != nullptr) {
-            ::LoadStringW(texts, id, text, 512);
+// The program's own texts, loaded as data: what the loader gives this user
+// from them, as it gives the program.
+class ProgramTexts {
+  public:
+    explicit ProgramTexts(const std::wstring& exe)
+        : module_(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~ProgramTexts() {
+        if (module_ != nullptr) {
+            ::FreeLibrary(module_);
         }
-        found.emplace_back(text);
     }
-    if (texts != nullptr) {
-        ::FreeLibrary(texts);
-    }
-    return found;
-}
+    ProgramTexts(const ProgramTexts&) = delete;
+    ProgramTexts& operator=(const ProgramTexts&) = delete;
 
-// What the floor needs to make its controls as the program makes them in
-// the user's language (floor_controls.cpp): the window's mirroring, the
-// character set of the user's language and the texts of the floor's controls
-// (Apply, Cancel, XP Default, the four check boxes, a label and a preview's caption).
-std::wstring FloorTexts(const std::wstring& exe, bool mirrored) {
-    CHARSETINFO charset{};
-    DWORD codePage = 0;
-    if (::GetLocaleInfoW(MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT),
-                         LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                         reinterpret_cast<LPWSTR>(&codePage),
-                         sizeof codePage / sizeof(wchar_t)) == 0 ||
-        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)),
-                                &charset, TCI_SRCCODEPAGE)) {
-        charset.ciCharset = ANSI_CHARSET;
+    std::wstring Text(UINT id) const {  // "" where it has none
+        wchar_t text[512] = L"";
+        if (module_ != nullptr) {
+            ::LoadStringW(module_, id, text, 512);
+        }
+        return text;
     }
-    std::wstring given = (mirrored ? L"R" : L"L") + std::to_wstring(charset.ciCharset) + L"|";
-    for (const std::wstring& text : TextsOf(exe, {13, 14, 15, 2, 3, 4, 5, 8, 17})) {
-        given += text + L"|";
+    // The character set the program asks its fonts in, for these texts.
+    BYTE Charset() const {
+        return module_ != nullptr ? quill::win32::TextCharsetOf(module_) : DEFAULT_CHARSET;
+    }
+
+  private:
+    HMODULE module_;
+};
+
+// What the floor needs to make its controls as the program makes them for
+// this user (floor_controls.cpp): the window's mirroring, the texts'
+// character set and the texts of the floor's controls (Apply, Cancel, XP
+// Default, the four check boxes, a label and a preview's caption).
+std::wstring FloorTexts(const ProgramTexts& texts, bool mirrored) {
+    std::wstring given = (mirrored ? L"R" : L"L") + std::to_wstring(texts.Charset()) + L"|";
+    for (const UINT id : {13, 14, 15, 2, 3, 4, 5, 8, 17}) {
+        given += texts.Text(id) + L"|";
     }
     return given;
 }
@@ -187,7 +189,8 @@ int main() {
     const std::wstring program = WinePath(QUILL_PROGRAM_PATH);
     const std::wstring floor = WinePath(QUILL_FLOOR_PATH);
     const std::wstring comdlgFloor = WinePath(QUILL_COMDLG32_FLOOR_PATH);
-    std::wstring caption = TextsOf(program, {1}).front();
+    const ProgramTexts texts(program);
+    std::wstring caption = texts.Text(1);
     if (caption.empty()) {
         caption = L"Registry editor for Quillmar";
     }
@@ -196,8 +199,14 @@ int main() {
 
     // One start of each first, unmeasured: loads the files into the cache,
     // and shows whether the program mirrors its window.
-    const bool mirrored = TimeOneStart(program, programCaption).mirrored;
-    SetEnvironmentVariableW(L"QUILL_FLOOR_TEXTS", FloorTexts(program, mirrored).c_str());
+    const Run first = TimeOneStart(program, programCaption);
+    if (first.shownMs < 0) {
+        std::printf("the program's window did not show\n");
+        return 1;
+    }
+    SetEnvironmentVariableW(L"QUILL_FLOOR_TEXTS", FloorTexts(texts, first.mirrored).c_str());
+    std::printf("floor: the program's texts, character set %d, %s\n", texts.Charset(),
+                first.mirrored ? "mirrored" : "not mirrored");
     TimeOneStart(floor, floorCaption);
     TimeOneStart(comdlgFloor, floorCaption);
 

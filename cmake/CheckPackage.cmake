@@ -4,9 +4,11 @@
 # that it imports nothing but Windows' own DLLs, and not the colour dialog's,
 # which it loads when the dialog first opens; that its icon has every size;
 # that its time stamp is SOURCE_DATE_EPOCH; and that the stripped program
-# stays under 450 KB (as Windows counts: 1 KB is 1024 bytes), one file to unzip.
+# stays under 450 KB (as Windows counts: 1 KB is 1024 bytes), one file to unzip; its
+# size goes to stripped-size.txt in the build tree.
 # Run as: cmake -DBUILD_DIR=... -DVERSION=... -DSYSTEM_NAME=win32|win64 -DOBJDUMP=...
 #         -DPROGRAM=... -DZIP_FILE=... -DEPOCH=... -DWRESTOOL=... -DICOTOOL=... -P CheckPackage.cmake
+file(REMOVE "${BUILD_DIR}/stripped-size.txt")
 execute_process(COMMAND ${OBJDUMP} -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE status)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 if(NOT status EQUAL 0 OR NOT imports)
@@ -63,6 +65,7 @@ if(NOT entries STREQUAL expected)
   message(FATAL_ERROR "the package holds\n${listing}not ${expected}")
 endif()
 file(SIZE "${BUILD_DIR}/release-zip/${top}/quillmar-appearance.exe" stripped)
+file(WRITE "${BUILD_DIR}/stripped-size.txt" "${stripped}\n")
 if(NOT stripped LESS 460800)
   message(FATAL_ERROR "the stripped program is ${stripped} bytes, not under 450 KB (460800)")
 endif()

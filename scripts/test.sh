@@ -44,9 +44,9 @@ done
 echo
 echo "Debian $VERSION_CODENAME ($(cat /etc/debian_version)), $wine:"
 sed -n '/tests passed, .* tests failed out of/,$p' "$log"
-# The release packages' test stripped the programs (cmake/CheckPackage.cmake).
-for program in build/win*/release-zip/*/quillmar-appearance.exe; do
-  [[ ! -f $program ]] || echo "The stripped program ${program#build/}: $(stat -c %s "$program") bytes."
+# As this run's release package tests measured them (cmake/CheckPackage.cmake).
+for size in build/win*/stripped-size.txt; do
+  [[ ! -f $size ]] || echo "The stripped program of ${size%/*}: $(<"$size") bytes."
 done
 if $in_debian12; then bash scripts/test-in-debian.sh bookworm || status=1; fi
 exit $status

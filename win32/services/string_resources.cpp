@@ -48,12 +48,12 @@ BOOL CALLBACK FindHoldingTable(HMODULE module, LPCWSTR type, LPCWSTR name, WORD 
     return TRUE;
 }
 
-// The language of the string table the loader takes for the user: the one
-// holding the text it hands out. Asked so, a locale without a language id
-// of its own (Catalan of Andorra, say) still finds its language's texts'
-// layout, and every rule of the loader's choice stays the loader's.
-LANGID LoadedLanguage() {
-    const HMODULE module = ::GetModuleHandleW(nullptr);
+// The language of the string table the loader takes for the user from
+// `module`: the one holding the text it hands out. Asked so, a locale
+// without a language id of its own (Catalan of Andorra, say) still finds its
+// language's texts' layout, and every rule of the loader's choice stays the
+// loader's.
+LANGID LoadedLanguage(HMODULE module) {
     TableSearch search{nullptr, MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT)};
     if (::LoadStringW(module, 1, reinterpret_cast<wchar_t*>(&search.text), 0) > 0) {
         ::EnumResourceLanguagesW(module, RT_STRING, MAKEINTRESOURCEW(1), FindHoldingTable,
@@ -62,21 +62,27 @@ LANGID LoadedLanguage() {
     return search.language;
 }
 
-// The locale of the texts' language: a table for the whole language
+// The locale of a table's language: a table for the whole language
 // (SUBLANG_NEUTRAL) stands for its default form.
-LCID TextsLocale() {
-    const LANGID loaded = LoadedLanguage();
-    const WORD form = SUBLANGID(loaded) != SUBLANG_NEUTRAL ? SUBLANGID(loaded) : SUBLANG_DEFAULT;
-    return MAKELCID(MAKELANGID(PRIMARYLANGID(loaded), form), SORT_DEFAULT);
+LCID LocaleOf(LANGID table) {
+    const WORD form = SUBLANGID(table) != SUBLANG_NEUTRAL ? SUBLANGID(table) : SUBLANG_DEFAULT;
+    return MAKELCID(MAKELANGID(PRIMARYLANGID(table), form), SORT_DEFAULT);
 }
 
-BYTE CharsetOf(LCID locale) {
-    if (TextLanguage() == LANG_ENGLISH) {
+LCID TextsLocale() {
+    return LocaleOf(LoadedLanguage(::GetModuleHandleW(nullptr)));
+}
+
+}  // namespace
+
+BYTE TextCharsetOf(HMODULE module) {
+    const LANGID table = LoadedLanguage(module);
+    if (PRIMARYLANGID(table) == LANG_ENGLISH) {
         return DEFAULT_CHARSET;
     }
     DWORD codePage = 0;
     CHARSETINFO info{};
-    if (::GetLocaleInfoW(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+    if (::GetLocaleInfoW(LocaleOf(table), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                          reinterpret_cast<wchar_t*>(&codePage),
                          sizeof codePage / sizeof(wchar_t)) == 0 ||
         !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(codePage)), &info,
@@ -86,15 +92,13 @@ BYTE CharsetOf(LCID locale) {
     return static_cast<BYTE>(info.ciCharset);
 }
 
-}  // namespace
-
 BYTE TextCharset() {
-    static const BYTE charset = CharsetOf(TextsLocale());
+    static const BYTE charset = TextCharsetOf(::GetModuleHandleW(nullptr));
     return charset;
 }
 
 LANGID TextLanguage() {
-    static const LANGID language = PRIMARYLANGID(LoadedLanguage());
+    static const LANGID language = PRIMARYLANGID(LoadedLanguage(::GetModuleHandleW(nullptr)));
     return language;
 }
 

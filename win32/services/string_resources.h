@@ -22,6 +22,9 @@ std::u16string LoadText(TextId id);
 // a face of that set when the one asked for lacks it). DEFAULT_CHARSET for
 // English and for languages the program has no texts in.
 BYTE TextCharset();
+// The same for the texts that `module`'s string resources give this user
+// (another program's, loaded as data, say).
+BYTE TextCharsetOf(HMODULE module);
 
 // The primary language id of the language the texts are in: LANG_ENGLISH
 // where the program has none of the user's.
