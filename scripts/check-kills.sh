@@ -3,7 +3,9 @@
 # script making a tarball (mmdebstrap, a hook running a process that left its
 # session), a package build (sbuild, while dpkg-buildpackage runs) and a lane
 # run (autopkgtest, while the suite runs in the testbed: its process group,
-# then the next run's script alone). Within 30 s no process that each had
+# then the next run's script alone); and a test run under Wine (ctest in the
+# 64-bit tree, while a test runs: the display and the Wine server its
+# environment started are no descendants of it). Within 30 s no process that each had
 # started and no mount may be left on the machine, and what each left must
 # be deletable, as the next run deletes it. The tarballs the lane and sbuild
 # take are made first where they are not kept. Prints one line.
@@ -13,7 +15,9 @@ release=${1:-trixie}
 repo=$(cd "$(dirname "$0")/.." && pwd -P)
 source "$repo/scripts/lib/debian-tools.sh"
 work=$(mktemp -d) && chmod 0755 "$work" # the build user builds in it
-trap 'rm -rf "$work"' EXIT
+started=""
+# A failed check ends what it started, as a kill would.
+trap '[[ -z $started ]] || kill -KILL -- "-$started" 2>/dev/null; rm -rf "$work"' EXIT
 fail() {
   echo "Kill check: FAIL: $*"
   exit 1
@@ -48,12 +52,29 @@ start() {
   fail "$1: no '$pattern' in $file after 30 minutes"
 }
 
+# "PID START" of the display and the Wine server of the Wine environment in
+# STATE (cmake/wine/start.sh): the server is the one whose folder is its
+# prefix's, as Wine names it.
+wine_environment() {
+  local xvfb device inode pid
+  xvfb=$(cat "$1/xvfb.pid")
+  read -r device inode < <(stat -c '%d %i' "$1/prefix")
+  for pid in $(pgrep -x 'wineserver(64)?' || true); do
+    [[ $(readlink "/proc/$pid/cwd") != */"$(printf 'server-%x-%x' "$device" "$inode")" ]] || echo "$pid $(start_of "$pid")"
+  done
+  echo "$xvfb $(start_of "$xvfb")"
+}
+
 # Kills the started script alone, or its process group, and waits for all
-# it had started to end.
+# it had started to end, and for those of `also` ("PID START" lines): at
+# least LEAST (5 unless given), else the check is blind.
+# Usage: kill_and_check WHAT script|group LEFT_PATH [LEAST]
+also=""
 kill_and_check() {
-  local what=$1 before left
-  before=$(processes)
-  (($(wc -l <<<"$before") >= 5)) || fail "$what: only $(wc -l <<<"$before") processes to kill; the check is blind"
+  local what=$1 least=${4:-5} before left
+  before=$(processes && if [[ -n $also ]]; then echo "$also"; fi)
+  also=""
+  (($(wc -l <<<"$before") >= least)) || fail "$what: only $(wc -l <<<"$before") processes to kill; the check is blind"
   if [[ $2 == group ]]; then kill -KILL -- "-$started"; else kill -KILL "$started"; fi
   for _ in $(seq 30); do
     left=$(while read -r pid start; do [[ $(start_of "$pid") != "$start" ]] || echo "$pid"; done <<<"$before")
@@ -66,6 +87,14 @@ kill_and_check() {
   killed+=("$what ($(wc -l <<<"$before") processes)")
 }
 killed=()
+
+tree=$repo/build/win64
+[[ -f $tree/tests/win32/language_tests.exe ]] || fail "no $tree: build it first (scripts/build.sh)"
+printf '%s\n' "exec ctest --test-dir '$tree' -R 'wine_environment_start|locales|language\.|wine_environment_stop'" >"$work/wine"
+start "$work/wine.log" "$work/wine.log" 'wine_environment_start .*Passed' "$work/wine"
+also=$(wine_environment "$tree/wine")
+(($(wc -l <<<"$also") == 2)) || fail "a test run under Wine: no Wine server of its prefix found; the check is blind"
+kill_and_check "a test run under Wine" script "$work/wine.log" 3
 
 printf '%s\n' "source $repo/scripts/lib/debian-tools.sh" "quill_tarball killcheck bookworm --variant=apt \
   --chrooted-customize-hook='setsid sleep 600 </dev/null >/dev/null 2>&1 & echo hook running; sleep 600'" >"$work/make"

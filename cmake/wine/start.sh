@@ -2,7 +2,9 @@
 # Prepares the Wine test environment in STATE_DIR for programs of ARCH (i386
 # or x86_64): a prefix of its own (never the user's) of that kind, an Xvfb
 # display and one persistent wineserver for the run. Where the machine cannot
-# run ARCH it says why and exits 77 (skipped).
+# run ARCH it says why and exits 77 (skipped). They end with stop.sh, or else
+# when the process that called this one ends (ctest, whose fixture cleanup a
+# killed run never reaches, or a script), however it ends.
 set -eu
 source "$(dirname "$0")/loader.sh"
 state=$(realpath -m "$1")
@@ -34,4 +36,12 @@ setsid "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
 # services must not hold this script's output open.
 settings="Z:$(realpath "$(dirname "$0")/test-prefix.reg" | tr / '\\')"
 "$WINELOADER" reg import "$settings" >/dev/null 2>&1 </dev/null
+# A watcher ends this start's environment after its caller; not a later
+# start's, which writes a token of its own (stop.sh removes it).
+token="$$.$(date +%s%N)"
+echo "$token" >"$state/started"
+# shellcheck disable=SC2016 # expanded by the watcher's shell
+setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done
+  [[ $(cat "$2/started" 2>/dev/null) != "$3" ]] || exec "$4" "$2"' \
+  watch "$PPID" "$state" "$token" "$(realpath "$(dirname "$0")/stop.sh")" </dev/null >/dev/null 2>&1 &
 echo "Wine ready: prefix $WINEPREFIX ($quill_prefix_arch), display $DISPLAY"

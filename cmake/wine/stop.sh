@@ -10,4 +10,5 @@ if [[ -s "$state/xvfb.pid" ]]; then
   kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
   rm -f "$state/xvfb.pid"
 fi
+rm -f "$state/started"
 exit 0
