@@ -17,7 +17,8 @@ source "$repo/scripts/lib/debian-tools.sh"
 work=$(mktemp -d) && chmod 0755 "$work" # the build user builds in it
 started=""
 # A failed check ends what it started, as a kill would.
-trap '[[ -z $started ]] || kill -KILL -- "-$started" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'if [[ -n $started ]] && kill -0 -- "-$started" 2>/dev/null; then kill -KILL -- "-$started"; fi
+  rm -rf "$work"' EXIT
 fail() {
   echo "Kill check: FAIL: $*"
   exit 1
