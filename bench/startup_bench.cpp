@@ -2,13 +2,11 @@
 // controls built the same way, in the same language and mirroring (the floor
 // for this window under Wine): the time from CreateProcess to the window
 // shown (the editor paints both previews before it shows its window), in
-// alternating runs, with the spread
-// of the ratio; the floor importing the colour dialog's library, which the
-// program loads only when the dialog opens; a profile of both by phase, from
-// builds that mark each phase's end, each phase split by the kinds of work
-// done in it; the stripped program's size; its peak working set. A build
-// none of whose marked runs succeeded has no profile: its figures read
-// "n/a" and the benchmark fails.
+// alternating runs, with the spread of the ratio; the floor importing the colour dialog's library,
+// which the program loads only when the dialog opens; a profile of both by phase, from builds that
+// mark each phase's end, each phase split by the kinds of work done in it; the stripped program's
+// size; its peak working set. A build none of whose marked runs succeeded has no profile: its
+// figures read "n/a" and the benchmark fails.
 
 #include <windows.h>
 
@@ -26,6 +24,7 @@
 
 #include "bench/bench_timing.h"
 #include "win32/profiling/startup_profile.h"
+#include "win32/services/handles.h"
 #include "win32/services/string_resources.h"
 
 namespace {
@@ -147,28 +146,21 @@ class ProgramTexts {
   public:
     explicit ProgramTexts(const std::wstring& exe)
         : module_(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~ProgramTexts() {
-        if (module_ != nullptr) {
-            ::FreeLibrary(module_);
-        }
-    }
-    ProgramTexts(const ProgramTexts&) = delete;
-    ProgramTexts& operator=(const ProgramTexts&) = delete;
 
-    std::wstring Text(UINT id) const {  // "" where it has none
+    std::wstring Text(quill::TextId id) const {  // "" where it has none
         wchar_t text[512] = L"";
-        if (module_ != nullptr) {
-            ::LoadStringW(module_, id, text, 512);
+        if (module_) {
+            ::LoadStringW(module_.get(), static_cast<UINT>(id), text, 512);
         }
         return text;
     }
     // The character set the program asks its fonts in, for these texts.
     BYTE Charset() const {
-        return module_ != nullptr ? quill::win32::TextCharsetOf(module_) : DEFAULT_CHARSET;
+        return module_ ? quill::win32::TextCharsetOf(module_.get()) : DEFAULT_CHARSET;
     }
 
   private:
-    HMODULE module_;
+    quill::win32::UniqueModule module_;
 };
 
 // What the floor needs to make its controls as the program makes them for
@@ -177,7 +169,10 @@ class ProgramTexts {
 // Default, the four check boxes, a label and a preview's caption).
 std::wstring FloorTexts(const ProgramTexts& texts, bool mirrored) {
     std::wstring given = (mirrored ? L"R" : L"L") + std::to_wstring(texts.Charset()) + L"|";
-    for (const UINT id : {13, 14, 15, 2, 3, 4, 5, 8, 17}) {
+    using quill::TextId;
+    for (const TextId id : {TextId::Apply, TextId::Cancel, TextId::XpDefault, TextId::Bold,
+                            TextId::Point8, TextId::Point9, TextId::Point10,
+                            TextId::MenuHighlightColor, TextId::ActivePreviewCaption}) {
         given += texts.Text(id) + L"|";
     }
     return given;
@@ -190,7 +185,7 @@ int main() {
     const std::wstring floor = WinePath(QUILL_FLOOR_PATH);
     const std::wstring comdlgFloor = WinePath(QUILL_COMDLG32_FLOOR_PATH);
     const ProgramTexts texts(program);
-    std::wstring caption = texts.Text(1);
+    std::wstring caption = texts.Text(quill::TextId::FormCaption);
     if (caption.empty()) {
         caption = L"Registry editor for Quillmar";
     }
